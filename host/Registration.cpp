@@ -1,0 +1,1 @@
+// Registration values; filled in by the foundation work.

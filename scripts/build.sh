@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds the Linux (EGL) flavour into build/ (or $HLV3_BUILD_DIR).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${HLV3_BUILD_DIR:-$root/build}
+jobs=${HLV3_JOBS:-$(nproc)}
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${HLV3_BUILD_TYPE:-RelWithDebInfo} "$@" >/dev/null
+cmake --build "$build" -j "$jobs"

@@ -1,0 +1,1 @@
+// Simulated host; filled in by the foundation work.

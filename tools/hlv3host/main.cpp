@@ -1,0 +1,2 @@
+// Placeholder until the host tool lands.
+int main() { return 0; }
