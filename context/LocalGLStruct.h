@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+
+#include "gl/GLPrograms.h"
+
+// Opaque, pointer-sized platform context: a WinGLContext* on Windows, a
+// CGLContextObj on macOS, an EGL-backed record on Linux. nullptr means none.
+using GLContextHandle = void*;
+
+// One record type serves both as a rendering thread's render data and as the
+// effect's global data block (GlobalData). The four texts are filled only in
+// the global block, by global set-up, and never change afterwards.
+struct LocalGLStruct {
+    GLContextHandle context;
+    GLPrograms programs;
+    char glVersion[100];
+    char glVendor[100];
+    char glRenderer[100];
+    char glslVersion[100];
+};
+
+// The global data block lives in a host handle allocated at global set-up; a
+// non-empty context in it is what tells renders that a GPU is usable at all.
+using GlobalData = LocalGLStruct;
+
+static_assert(offsetof(LocalGLStruct, context) == 0, "context first");
+static_assert(offsetof(LocalGLStruct, programs) == sizeof(void*), "programs follow the context");
+static_assert(offsetof(LocalGLStruct, glVersion) == sizeof(void*) + sizeof(GLPrograms),
+              "texts follow the programs");
