@@ -25,8 +25,8 @@ typedef unsigned short A_u_short;
 typedef char A_char;
 typedef unsigned char A_u_char;
 typedef unsigned char A_Boolean;
-typedef __int64 A_intptr_t;
-typedef unsigned __int64 A_u_longlong;
+typedef long long A_intptr_t;             // __int64
+typedef unsigned long long A_u_longlong;  // unsigned __int64
 // 4 bytes as the host itself compiles it; fixed per OS, not per compiler.
 typedef A_long A_LegacyEnumType;
 #else

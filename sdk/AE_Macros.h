@@ -8,7 +8,9 @@
 #define A_Fixed_ONE ((A_Fixed)0x00010000L)
 #define A_Fixed_HALF ((A_Fixed)0x00008000L)
 
-#define INT2FIX(X) ((A_Fixed)(((A_long)(X)) << 16))
+// Shifts through an unsigned value so negative integers convert without
+// undefined behaviour.
+#define INT2FIX(X) ((A_Fixed)(((A_u_long)(A_long)(X)) << 16))
 #define FIX2INT(X) ((A_long)((X) >> 16))
 #define FIX_2_FLOAT(X) ((A_FpLong)(X) / 65536.0)
 #define FLOAT2FIX(F) ((A_Fixed)((F)*65536 + (((F) < 0) ? -0.5 : 0.5)))
