@@ -18,8 +18,8 @@ extern "C" {
 // ---------------------------------------------------------------------------
 // Versions
 
-// What the registration callback is told; the same pair as the resource's
-// spec version.
+// API versions by host release. The newest pair is what the registration
+// callback is told and what the registration resource's eSVR property holds.
 #define PF_AE234_PLUG_IN_VERSION 13
 #define PF_AE234_PLUG_IN_SUBVERS 28
 #define PF_AE220_PLUG_IN_VERSION 13
