@@ -1,0 +1,54 @@
+#include "context/ThreadContext.h"
+
+#include <mutex>
+#include <new>
+
+#include "context/Context.h"
+#include "gl/Programs.h"
+
+thread_local std::unique_ptr<LocalGLStruct, tls_ctx_deleter> local_render_data;
+
+void tls_ctx_deleter::operator()(LocalGLStruct* record) const noexcept {
+    if (!record) {
+        return;
+    }
+    if (record->context) {
+        SetCurrentContext(record->context);
+        DeleteGLPrograms(&record->programs);
+        DeleteContext(record->context);
+        record->context = nullptr;
+    }
+    delete record;
+}
+
+void InitThreadLocalRenderData(PF_InData* in_data, PF_OutData* /*out_data*/) {
+    static std::mutex tls_mutex;
+    const std::lock_guard<std::mutex> lock(tls_mutex);
+
+    if (local_render_data) {
+        SetCurrentContext(local_render_data->context);
+        return;
+    }
+
+    if (!in_data || !in_data->global_data) {
+        return;
+    }
+    const auto* global = *reinterpret_cast<const GlobalData* const*>(in_data->global_data);
+    if (!global || !global->context) {
+        return;
+    }
+
+    local_render_data.reset(new (std::nothrow) LocalGLStruct{});
+    if (!local_render_data) {
+        return;
+    }
+    local_render_data->context = CreateContext(nullptr);
+    if (local_render_data->context) {
+        SetCurrentContext(local_render_data->context);
+        CreateGLPrograms(&local_render_data->programs);
+    }
+}
+
+LocalGLStruct* GetThreadLocalRenderData() {
+    return local_render_data.get();
+}
