@@ -11,6 +11,7 @@
 #include "AE_EffectUI.h"
 #include "AE_EffectPixelFormat.h"
 #include "AE_GeneralPlug.h"
+#include "AE_PluginData.h"
 #include "AE_Macros.h"
 #include "SPBasic.h"
 #include "DrawbotSuite.h"
