@@ -176,4 +176,75 @@ TEST(ReferenceDistortion, RadialAboutTheCentre) {
     EXPECT_FLOAT_EQ(skewed.x, 0.5f + 0.25f * (1.0f + 0.15625f * 0.5f));
 }
 
+// The program functions on cases whose result follows from the algorithms
+// by hand, so the reference stands on its own where no GPU is at hand.
+TEST(ReferencePrograms, PreProcPremultipliesAndTurnsTheHueBackwards) {
+    Image image = MakeImage(1, 1, Pixel{0.0f, 1.0f, 0.0f, 0.5f});  // green, half covered
+    const Sampler sampler{&image, Wrap::Border};
+    hlv3ref::PreProcUniforms u;
+    const Pixel plain = hlv3ref::PreProcFragment(sampler, u, {0.5f, 0.5f});
+    ExpectRgb(plain, 0.0f, 0.5f, 0.0f);
+    EXPECT_EQ(plain.a, 0.5f);
+    u.offsetHue = 1.0f / 3.0f;  // green (1/3) turned back a third is red
+    ExpectRgb(hlv3ref::PreProcFragment(sampler, u, {0.5f, 0.5f}), 0.5f, 0.0f, 0.0f, 1e-6f);
+    u.swizzleL = 1;
+    EXPECT_EQ(hlv3ref::PreProcFragment(sampler, u, {0.5f, 0.5f}).r, 0.5f);  // alpha first
+}
+
+TEST(ReferencePrograms, AberrateWithoutTransformPacksColourAndAlpha) {
+    const Image image = Ramp(4, 2);
+    const Sampler sampler{&image, Wrap::Border};
+    hlv3ref::AberrateUniforms u;
+    u.aspectF = 0.5f;
+    u.resV = {4, 2};
+    u.iterationsL = 7;
+    const Image out = hlv3ref::RenderAberrate(sampler, u, 4, 2);
+    for (int x = 0; x < 4; ++x) {
+        EXPECT_NEAR(At(out, x, 1).r, At(image, x, 1).r, 1e-5f);
+        EXPECT_NEAR(At(out, x, 1).g, 1.0f, 1e-6f);
+        EXPECT_NEAR(At(out, x, 1).b, At(image, x, 1).b, 1e-5f);
+        EXPECT_NEAR(At(out, x, 1).a, 1.0f, 1e-6f);
+    }
+    // one texel to the right: A reads the right neighbour, B the left one
+    u.offsetPos = {0.25f, 0.0f};
+    u.iterationsL = 1;
+    const Pixel moved = hlv3ref::AberrateFragment(sampler, u, {0.375f, 0.25f});
+    EXPECT_NEAR(moved.r, At(image, 2, 0).r, 1e-5f);
+    EXPECT_NEAR(moved.b, At(image, 0, 0).b, 1e-5f);
+}
+
+TEST(ReferencePrograms, BlurKeepsAFlatImageAndSplitsTheKernels) {
+    const Image flat = MakeImage(5, 3, Pixel{0.3f, 1.7f, -0.2f, 0.8f});
+    const Sampler sampler{&flat, Wrap::MirroredRepeat};
+    const hlv3ref::BlurUniforms u{3, 0.7f / 5.0f, 1, 1.3f / 5.0f};
+    for (const Image& out :
+         {hlv3ref::RenderBlurW(sampler, u, 5, 3), hlv3ref::RenderBlurH(sampler, u, 5, 3)}) {
+        for (const Pixel& p : out.texels) {
+            ExpectRgb(p, 0.3f, 1.7f, -0.2f);
+            EXPECT_NEAR(p.a, 0.8f, kTight);
+        }
+    }
+}
+
+TEST(ReferencePrograms, PostProcStrengthOneIsTheSourceAlphaFirst) {
+    const Image packed = MakeImage(1, 1, Pixel{0.9f, 0.2f, 0.1f, 0.7f});
+    const Image source = MakeImage(1, 1, Pixel{0.4f, 0.5f, 0.6f, 0.25f});
+    const Sampler p{&packed, Wrap::Border};
+    const Sampler s{&source, Wrap::Border};
+    hlv3ref::PostProcUniforms u;
+    u.strengthF = 1.0f;
+    const Pixel full = hlv3ref::PostProcFragment(p, s, u, {0.5f, 0.5f});
+    EXPECT_FLOAT_EQ(full.r, 0.25f);
+    EXPECT_FLOAT_EQ(full.g, 0.4f);
+    EXPECT_FLOAT_EQ(full.b, 0.5f);
+    EXPECT_FLOAT_EQ(full.a, 0.6f);
+    // no strength: screened alpha 1 - 0.75 * 0.8 * 0.3, colours unpacked
+    u.strengthF = 0.0f;
+    const Pixel none = hlv3ref::PostProcFragment(p, s, u, {0.5f, 0.5f});
+    EXPECT_NEAR(none.r, 0.82f, 1e-6f);
+    EXPECT_FLOAT_EQ(none.g, 0.9f);
+    EXPECT_FLOAT_EQ(none.b, 0.5f);
+    EXPECT_FLOAT_EQ(none.a, 0.1f);
+}
+
 }  // namespace
