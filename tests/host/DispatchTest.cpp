@@ -1,0 +1,372 @@
+// EffectMain: which commands reach a handler, what the silent ones leave
+// alone, how thrown values become results, the registration callback, and the
+// render lock.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <future>
+#include <new>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+#include "host/EntryPoints.h"
+#include "host/GlobalMutex.h"
+#include "host/SuiteHandler.h"
+#include "tests/host/FakeHost.h"
+
+namespace {
+
+// Records filled with a pattern; a command that reads a pointer from them
+// would crash, one that writes to them shows up as a changed byte.
+struct PatternRecords {
+    PF_InData in_data;
+    PF_OutData out_data;
+    PF_EventExtra event;
+    unsigned char extra[512];
+    PatternRecords() {
+        std::memset(&in_data, 0xA5, sizeof in_data);
+        std::memset(&out_data, 0xA5, sizeof out_data);
+        std::memset(&event, 0xA5, sizeof event);
+        std::memset(extra, 0xA5, sizeof extra);
+    }
+    bool Untouched() const {
+        PatternRecords fresh;
+        return std::memcmp(&in_data, &fresh.in_data, sizeof in_data) == 0 &&
+               std::memcmp(&out_data, &fresh.out_data, sizeof out_data) == 0 &&
+               std::memcmp(extra, fresh.extra, sizeof extra) == 0;
+    }
+};
+
+TEST(Dispatch, SilentCommandsReturnZeroAndTouchNothing) {
+    std::vector<PF_Cmd> silent = {2, 5, 6, 7, 8, 9, 10, 11, 12, 16, 17, 18, 19, 20, 21, 22};
+    for (PF_Cmd cmd = 25; cmd <= 40; ++cmd) {
+        silent.push_back(cmd);
+    }
+    silent.push_back(1000);
+    silent.push_back(0x7FFFFFFF);
+    silent.push_back(-1);
+    for (const PF_Cmd cmd : silent) {
+        SCOPED_TRACE("command " + std::to_string(cmd));
+        PatternRecords r;
+        PF_ParamDef* params[1] = {reinterpret_cast<PF_ParamDef*>(r.extra)};
+        EXPECT_EQ(EffectMain(cmd, &r.in_data, &r.out_data, params,
+                             reinterpret_cast<PF_LayerDef*>(r.extra), r.extra),
+                  PF_Err_NONE);
+        EXPECT_TRUE(r.Untouched());
+    }
+}
+
+TEST(Dispatch, EventsOtherThanDrawAreLeftToTheHost) {
+    for (const PF_EventType type : std::vector<PF_EventType>{
+             PF_Event_NONE, PF_Event_NEW_CONTEXT, PF_Event_ACTIVATE, PF_Event_DO_CLICK,
+             PF_Event_DRAG, PF_Event_DEACTIVATE, PF_Event_CLOSE_CONTEXT, PF_Event_IDLE,
+             PF_Event_KEYDOWN_OBSOLETE, PF_Event_ADJUST_CURSOR, PF_Event_KEYDOWN,
+             PF_Event_MOUSE_EXITED, PF_EventType(99)}) {
+        SCOPED_TRACE("event type " + std::to_string(type));
+        PatternRecords r;
+        r.event.e_type = type;
+        const PF_EventExtra before = r.event;
+        EXPECT_EQ(EffectMain(PF_Cmd_EVENT, &r.in_data, &r.out_data, nullptr, nullptr, &r.event),
+                  PF_Err_NONE);
+        EXPECT_EQ(r.event.evt_out_flags, before.evt_out_flags);
+        EXPECT_EQ(std::memcmp(&r.event, &before, sizeof before), 0);
+        EXPECT_TRUE(r.Untouched());
+    }
+    PatternRecords r;
+    EXPECT_EQ(EffectMain(PF_Cmd_EVENT, &r.in_data, &r.out_data, nullptr, nullptr, nullptr),
+              PF_Err_NONE);
+    EXPECT_TRUE(r.Untouched());
+}
+
+TEST(Dispatch, OnlyParamsSetupAddsParameters) {
+    FakeHost host;
+    EXPECT_EQ(
+        EffectMain(PF_Cmd_PARAMS_SETUP, &host.in_data, &host.out_data, nullptr, nullptr, nullptr),
+        PF_Err_NONE);
+    EXPECT_EQ(host.add_param_calls, 56);
+    EXPECT_EQ(host.out_data.num_params, 57);
+}
+
+// --- thrown values --------------------------------------------------------------
+
+PF_Err ParamsSetupThrowing(FakeHost& host, std::function<void()> thrower) {
+    host.on_add_param = std::move(thrower);
+    return EffectMain(PF_Cmd_PARAMS_SETUP, &host.in_data, &host.out_data, nullptr, nullptr,
+                      nullptr);
+}
+
+TEST(Dispatch, ThrownErrorCodesBecomeTheResult) {
+    for (const PF_Err code : {PF_Err(PF_Err_BAD_CALLBACK_PARAM), PF_Err(A_Err_MISSING_SUITE),
+                              PF_Err(PF_Err_INVALID_INDEX), PF_Err(-3)}) {
+        FakeHost host;
+        EXPECT_EQ(ParamsSetupThrowing(host, [code] { throw code; }), code);
+        EXPECT_EQ(host.add_param_calls, 1);
+    }
+}
+
+TEST(Dispatch, RefusedSuiteInsideACommandGives516AndReleasesWhatWasHeld) {
+    FakeHost host;
+    host.refused.insert({"AEGP Layer Suite", 13});
+    const PF_Err err = ParamsSetupThrowing(host, [&host] {
+        AEGP_SuiteHandler suites(host.in_data.pica_basicP);
+        suites.HandleSuite1();
+        suites.LayerSuite7();
+    });
+    EXPECT_EQ(err, PF_Err_BAD_CALLBACK_PARAM);
+    const std::vector<FakeHost::SuiteCall> released = {{false, "PF Handle Suite", 2}};
+    EXPECT_EQ(host.Releases(), released);
+}
+
+TEST(Dispatch, RefusedScopedSuiteInsideACommandGives13WithTheMessage) {
+    FakeHost host;
+    host.refused.insert({"PF World Suite", 2});
+    const PF_Err err = ParamsSetupThrowing(host, [&host] {
+        ScopedSuite<PF_WorldSuite2> world(&host.in_data, "PF World Suite", 2, &host.out_data);
+    });
+    EXPECT_EQ(err, A_Err_MISSING_SUITE);
+    EXPECT_STREQ(host.out_data.return_msg, "Not able to acquire AEFX Suite.");
+    EXPECT_EQ(host.out_data.out_flags & PF_OutFlag_DISPLAY_ERROR_MESSAGE,
+              PF_OutFlag_DISPLAY_ERROR_MESSAGE);
+}
+
+struct NotAnError {
+    int value;
+};
+
+TEST(Dispatch, OtherExceptionsNeverReachTheHost) {
+    {
+        FakeHost host;
+        EXPECT_EQ(ParamsSetupThrowing(host, [] { throw std::bad_alloc(); }), PF_Err_OUT_OF_MEMORY);
+    }
+    {
+        FakeHost host;
+        EXPECT_EQ(ParamsSetupThrowing(host, [] { throw std::runtime_error("lock"); }),
+                  PF_Err_OUT_OF_MEMORY);
+    }
+    {
+        FakeHost host;
+        EXPECT_EQ(ParamsSetupThrowing(host, [] { throw NotAnError{516}; }), PF_Err_OUT_OF_MEMORY);
+    }
+    {
+        // Not a PF_Err: a wider integer is not taken for an error code.
+        FakeHost host;
+        EXPECT_EQ(ParamsSetupThrowing(host, [] { throw 516LL; }), PF_Err_OUT_OF_MEMORY);
+    }
+}
+
+// --- registration -----------------------------------------------------------------
+
+struct RegistrationCall {
+    void* ptr;
+    std::string name, match_name, category, entry_point;
+    A_long kind, major, minor, reserved;
+};
+
+std::vector<RegistrationCall> registration_calls;
+A_Err registration_result = A_Err_NONE;
+
+A_Err RecordRegistration(PF_PluginDataPtr ptr, const A_u_char* name, const A_u_char* match_name,
+                         const A_u_char* category, const A_u_char* entry_point, A_long kind,
+                         A_long major, A_long minor, A_long reserved) {
+    registration_calls.push_back(
+        {ptr, reinterpret_cast<const char*>(name), reinterpret_cast<const char*>(match_name),
+         reinterpret_cast<const char*>(category), reinterpret_cast<const char*>(entry_point), kind,
+         major, minor, reserved});
+    return registration_result;
+}
+
+A_Err ThrowingRegistration(PF_PluginDataPtr, const A_u_char*, const A_u_char*, const A_u_char*,
+                           const A_u_char*, A_long, A_long, A_long, A_long) {
+    throw std::bad_alloc();
+}
+
+TEST(Registration, CallbackReceivesTheValuesOnceAndItsResultIsReturned) {
+    registration_calls.clear();
+    registration_result = 1234;
+    int token = 0;
+    const PF_PluginDataPtr ptr = reinterpret_cast<PF_PluginDataPtr>(&token);
+    EXPECT_EQ(PluginDataEntryFunction(ptr, &RecordRegistration, nullptr, "Host", "1.0"), 1234);
+    ASSERT_EQ(registration_calls.size(), 1u);
+    const RegistrationCall& c = registration_calls[0];
+    EXPECT_EQ(c.ptr, static_cast<void*>(&token));
+    EXPECT_EQ(c.name, "Halvane 3");
+    EXPECT_EQ(c.match_name, "KVHLVGL");
+    EXPECT_EQ(c.category, "Korvana");
+    EXPECT_EQ(c.entry_point, "EffectMain");
+    EXPECT_EQ(c.kind, 0x65464B54);
+    EXPECT_EQ(c.major, 13);
+    EXPECT_EQ(c.minor, 25);
+    EXPECT_EQ(c.reserved, 8);
+    registration_result = A_Err_NONE;
+}
+
+TEST(Registration, NoCallbackOrAThrowingOneIsAnErrorNotACrash) {
+    EXPECT_EQ(PluginDataEntryFunction(nullptr, nullptr, nullptr, nullptr, nullptr),
+              PF_Err_INVALID_CALLBACK);
+    EXPECT_EQ(PluginDataEntryFunction(nullptr, &ThrowingRegistration, nullptr, nullptr, nullptr),
+              PF_Err_OUT_OF_MEMORY);
+}
+
+// --- the render lock --------------------------------------------------------------
+
+// Observation points inside a smart render: every host call the handler makes
+// is one. Each records how many renders are inside at once and whether another
+// thread could take globalMutex at that moment.
+struct RenderObserver {
+    std::atomic<int> inside{0};
+    std::atomic<int> max_inside{0};
+    std::atomic<int> observations{0};
+    std::atomic<int> lock_free_observations{0};
+    bool throw_bad_alloc = false;
+
+    void Observe() {
+        const int now = ++inside;
+        int seen = max_inside.load();
+        while (now > seen && !max_inside.compare_exchange_weak(seen, now)) {
+        }
+        ++observations;
+        const bool other_thread_locked = std::async(std::launch::async, [] {
+                                             if (globalMutex.try_lock()) {
+                                                 globalMutex.unlock();
+                                                 return true;
+                                             }
+                                             return false;
+                                         }).get();
+        if (other_thread_locked) {
+            ++lock_free_observations;
+        }
+        for (int i = 0; i < 50; ++i) {
+            std::this_thread::yield();
+        }
+        --inside;
+    }
+};
+
+RenderObserver* observer = nullptr;
+
+PF_Err ObservedCheckoutLayer(PF_ProgPtr, A_long, PF_EffectWorld** pixels) {
+    observer->Observe();
+    if (observer->throw_bad_alloc) {
+        throw std::bad_alloc();
+    }
+    *pixels = nullptr;
+    return PF_Err_INTERNAL_STRUCT_DAMAGED;
+}
+
+PF_Err ObservedCheckoutOutput(PF_ProgPtr, PF_EffectWorld** output) {
+    observer->Observe();
+    *output = nullptr;
+    return PF_Err_INTERNAL_STRUCT_DAMAGED;
+}
+
+SPErr ObservedRefusingAcquire(const char*, int32, const void** suite) {
+    observer->Observe();
+    *suite = nullptr;
+    return kSPSuiteNotFoundError;
+}
+
+SPErr ObservedRelease(const char*, int32) {
+    return kSPNoError;
+}
+
+// One smart-render call whose every host call is observed and fails.
+struct ObservedRender {
+    SPBasicSuite basic{};
+    PF_InData in_data{};
+    PF_OutData out_data{};
+    PF_SmartRenderInput input{};
+    PF_SmartRenderCallbacks cb{};
+    PF_SmartRenderExtra extra{};
+    ObservedRender() {
+        basic.AcquireSuite = &ObservedRefusingAcquire;
+        basic.ReleaseSuite = &ObservedRelease;
+        in_data.pica_basicP = &basic;
+        input.bitdepth = 8;
+        cb.checkout_layer_pixels = &ObservedCheckoutLayer;
+        cb.checkout_output = &ObservedCheckoutOutput;
+        extra.input = &input;
+        extra.cb = &cb;
+    }
+    PF_Err Run() {
+        return EffectMain(PF_Cmd_SMART_RENDER, &in_data, &out_data, nullptr, nullptr, &extra);
+    }
+};
+
+bool OtherThreadCanLock() {
+    return std::async(std::launch::async,
+                      [] {
+                          if (globalMutex.try_lock()) {
+                              globalMutex.unlock();
+                              return true;
+                          }
+                          return false;
+                      })
+        .get();
+}
+
+TEST(RenderLock, SmartRendersOnTwoThreadsNeverOverlap) {
+    RenderObserver watch;
+    observer = &watch;
+    auto renders = [] {
+        for (int i = 0; i < 40; ++i) {
+            ObservedRender render;
+            render.Run();
+        }
+    };
+    std::thread a(renders), b(renders);
+    a.join();
+    b.join();
+    observer = nullptr;
+    EXPECT_TRUE(OtherThreadCanLock());
+    if (watch.observations == 0) {
+        GTEST_SKIP() << "the smart-render handler makes no host call to observe";
+    }
+    EXPECT_EQ(watch.max_inside.load(), 1);
+    EXPECT_EQ(watch.lock_free_observations.load(), 0);
+}
+
+TEST(RenderLock, ReleasedOnEveryWayOutAndReentrantOnTheSameThread) {
+    RenderObserver watch;
+    watch.throw_bad_alloc = true;
+    observer = &watch;
+    {
+        ObservedRender render;
+        const PF_Err err = render.Run();
+        if (watch.observations > 0) {
+            EXPECT_NE(err, PF_Err_NONE);
+        }
+        EXPECT_TRUE(OtherThreadCanLock());
+    }
+    {
+        // A thread that already holds the lock can still render.
+        const std::lock_guard<std::recursive_mutex> held(globalMutex);
+        ObservedRender render;
+        render.Run();
+        EXPECT_FALSE(OtherThreadCanLock());
+    }
+    EXPECT_TRUE(OtherThreadCanLock());
+    observer = nullptr;
+}
+
+TEST(RenderLock, OtherCommandsTakeNoLock) {
+    // With globalMutex held by another thread, parameter set-up still runs.
+    std::promise<void> locked, done;
+    std::thread holder([&] {
+        const std::lock_guard<std::recursive_mutex> held(globalMutex);
+        locked.set_value();
+        done.get_future().wait();
+    });
+    locked.get_future().wait();
+    FakeHost host;
+    EXPECT_EQ(
+        EffectMain(PF_Cmd_PARAMS_SETUP, &host.in_data, &host.out_data, nullptr, nullptr, nullptr),
+        PF_Err_NONE);
+    EXPECT_EQ(host.params.size(), 56u);
+    done.set_value();
+    holder.join();
+}
+
+}  // namespace
