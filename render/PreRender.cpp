@@ -1,6 +1,109 @@
-// Placeholder handler; the output extent work replaces this file.
-#include "host/Handlers.h"
+#include "render/Expansion.h"
 
-PF_Err SmartPreRender(PF_InData*, PF_OutData*, PF_PreRenderExtra*) {
-    return PF_Err_NONE;
+#include <algorithm>
+#include <cmath>
+
+#include "host/Handlers.h"
+#include "host/Params.h"
+#include "host/SuiteHandler.h"
+#include "render/ParamRead.h"
+#include "render/RectMath.h"
+
+namespace {
+
+PF_LRect Grown(PF_LRect r, int32_t margin) {
+    r.left -= margin;
+    r.top -= margin;
+    r.right += margin;
+    r.bottom += margin;
+    return r;
+}
+
+bool VersionMixesGuids(const PF_InData* in_data) {
+    return in_data->version.major > 13 ||
+           (in_data->version.major == 13 && in_data->version.minor >= 9);
+}
+
+// Makes the host's render cache depend on the layer's transform. Returns the
+// pending result; *fatal is set when the failure must be returned unchanged.
+PF_Err MixInLayerTransform(PF_InData* in_data, PF_PreRenderExtra* extra, AEGP_SuiteHandler& suites,
+                           bool* fatal) {
+    AEGP_LayerH layer = nullptr;
+    const PF_Err layerErr =
+        suites.PFInterfaceSuite1()->AEGP_GetEffectLayer(in_data->effect_ref, &layer);
+    if (!layer) {
+        return layerErr;
+    }
+    if (layerErr != PF_Err_NONE) {
+        *fatal = true;
+        return layerErr;
+    }
+    A_Time now;
+    now.value = in_data->current_time;
+    now.scale = in_data->time_scale;
+    A_Matrix4 xform = {};
+    const PF_Err xformErr = suites.LayerSuite7()->AEGP_GetLayerToWorldXform(layer, &now, &xform);
+    if (xformErr != PF_Err_NONE) {
+        *fatal = true;
+        return xformErr;
+    }
+    return extra->cb->GuidMixInPtr(in_data->effect_ref, sizeof(xform), &xform);
+}
+
+}  // namespace
+
+PF_Err SmartPreRender(PF_InData* in_data, PF_OutData* /*out_data*/, PF_PreRenderExtra* extra) {
+    AEGP_SuiteHandler suites(in_data->pica_basicP);
+
+    PF_Err pending = PF_Err_NONE;
+    if (VersionMixesGuids(in_data) && extra->cb->GuidMixInPtr) {
+        bool fatal = false;
+        pending = MixInLayerTransform(in_data, extra, suites, &fatal);
+        if (fatal) {
+            return pending;
+        }
+    }
+
+    ParamValues params;
+    pending = ReadParams(in_data, &params, pending);
+    PF_RenderRequest request = extra->input->output_request;
+    if (pending != PF_Err_NONE) {
+        return PF_Err_OUT_OF_MEMORY;
+    }
+
+    AEGP_LayerH layer = nullptr;
+    if (suites.PFInterfaceSuite1()->AEGP_GetEffectLayer(in_data->effect_ref, &layer) !=
+        PF_Err_NONE) {
+        return PF_Err_OUT_OF_MEMORY;
+    }
+    AEGP_LayerFlags layerFlags = 0;
+    if (layer && suites.LayerSuite7()->AEGP_GetLayerFlags(layer, &layerFlags) != PF_Err_NONE) {
+        return PF_Err_OUT_OF_MEMORY;
+    }
+    const bool adjustmentLayer = (layerFlags & AEGP_LayerFlag_ADJUSTMENT_LAYER) != 0;
+
+    const double s = DownsampleFactor(in_data->downsample_x);
+    const ExpansionValues e = DeriveExpansion(params, s);
+    request.rect = Grown(request.rect, InputMargin(params, e, adjustmentLayer));
+
+    PF_CheckoutResult checkout = {};
+    const PF_Err err = extra->cb->checkout_layer(in_data->effect_ref, PARAM_INPUT, 0, &request,
+                                                 in_data->current_time, in_data->time_step,
+                                                 in_data->time_scale, &checkout);
+
+    const int32_t w = checkout.max_result_rect.right - checkout.max_result_rect.left;
+    const int32_t h = checkout.max_result_rect.bottom - checkout.max_result_rect.top;
+    PF_PreRenderOutput* out = extra->output;
+    if (adjustmentLayer) {
+        const PF_LRect layerRect =
+            AdjustmentLayerRect(in_data->width, in_data->height, in_data->downsample_x);
+        UnionLRect(layerRect, &out->result_rect);
+        UnionLRect(layerRect, &out->max_result_rect);
+    } else {
+        const PF_LRect extent = Grown(checkout.max_result_rect, OutputMargin(params, e, w, h));
+        UnionLRect(extent, &out->result_rect);
+        UnionLRect(extent, &out->max_result_rect);
+    }
+    out->flags = PF_RenderOutputFlag_RETURNS_EXTRA_PIXELS;
+    return err;
 }
