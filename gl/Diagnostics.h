@@ -13,7 +13,7 @@ void DebugLog(const char* message);
 void DebugLog(const char* message, long long number);
 
 // printf-style line: the formatted text, then '\n', then a flush.
-void WriteLine(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void WriteLine(const char* format, ...) HLV3_PRINTF_FORMAT(1, 2);
 
 // Reads the GL error flag; if one is set, writes
 // "OpenGL error %08x, at <file>:<line> - for <what>" followed by an empty line.

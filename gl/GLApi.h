@@ -11,6 +11,7 @@
 //            hands out extension entry points.
 #if defined(_WIN32)
 #include <GL/glew.h>
+#include <windows.h>
 #elif defined(__APPLE__)
 #include <OpenGL/gl3.h>
 #include <OpenGL/gl3ext.h>
@@ -21,6 +22,19 @@
 #endif
 #include <GL/glcorearb.h>
 #include <EGL/egl.h>
+#endif
+
+// Apple's headers leave the calling-convention macro undefined.
+#ifndef APIENTRY
+#define APIENTRY
+#endif
+
+// Lets the compiler check printf-style format strings where it can.
+#if defined(__GNUC__) || defined(__clang__)
+#define HLV3_PRINTF_FORMAT(format_index, first_arg) \
+    __attribute__((format(printf, format_index, first_arg)))
+#else
+#define HLV3_PRINTF_FORMAT(format_index, first_arg)
 #endif
 
 // Extension entry point by name for the GL of the calling thread, or nullptr

@@ -9,12 +9,14 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "context/Context.h"
 #include "context/ThreadContext.h"
 #include "gl/GLApi.h"
+#include "tests/support/GLStdoutCapture.h"
 #include "tests/support/GLTestContext.h"
 
 namespace {
@@ -30,6 +32,9 @@ std::vector<DeleteCall> deleteCalls;
 // Counted per thread, so threads rendering at once do not see each other's.
 thread_local int createProgramCalls = 0;
 thread_local int createContextCalls = 0;
+// Set on a thread to make every context creation there fail, as a driver
+// without a 3.2 core profile would.
+thread_local bool refuseContexts = false;
 
 template <typename Proc>
 Proc Next(const char* name) {
@@ -140,6 +145,9 @@ EGLContext EGLAPIENTRY eglCreateContext(EGLDisplay display, EGLConfig config, EG
     using Proc = EGLContext(EGLAPIENTRY*)(EGLDisplay, EGLConfig, EGLContext, const EGLint*);
     static const auto next = Next<Proc>("eglCreateContext");
     ++createContextCalls;
+    if (refuseContexts) {
+        return EGL_NO_CONTEXT;
+    }
     return next(display, config, share, attributes);
 }
 
@@ -251,6 +259,34 @@ TEST_F(ThreadContextTest, WithoutGlobalContextNothingIsCreated) {
     }
     EXPECT_EQ(afterNullInData, nullptr);
     // A thread without a record deletes nothing when it ends.
+    EXPECT_TRUE(DeletesBy(id).empty());
+}
+
+TEST_F(ThreadContextTest, FailedContextCreationIsKeptAndNeverRetried) {
+    SimulatedGlobals globals(globalContext);
+    ThreadView first, second;
+    std::string printed;
+    std::thread::id id;
+    std::thread thread([&] {
+        id = std::this_thread::get_id();
+        refuseContexts = true;
+        printed = CaptureStdout([&] { first = RenderOnce(globals); });
+        second = RenderOnce(globals);
+    });
+    thread.join();
+
+    // One line from the context layer, however many displays it tried.
+    EXPECT_EQ(printed.rfind("OpenGL 3.2 Core Ctx can't be initialized", 0), 0u) << printed;
+    EXPECT_EQ(printed.find('\n'), printed.size() - 1) << printed;
+    ASSERT_NE(first.record, nullptr);
+    EXPECT_EQ(first.context, nullptr);
+    EXPECT_GE(first.contextsCreated, 1);
+    EXPECT_EQ(first.programsCreated, 0);
+    EXPECT_EQ(first.currentAfterInit, EGL_NO_CONTEXT);
+    EXPECT_EQ(second.record, first.record);
+    EXPECT_EQ(second.contextsCreated, 0);
+    EXPECT_EQ(second.programsCreated, 0);
+    EXPECT_EQ(second.currentAfterInit, EGL_NO_CONTEXT);
     EXPECT_TRUE(DeletesBy(id).empty());
 }
 
