@@ -90,6 +90,23 @@ TEST(Dispatch, OnlyParamsSetupAddsParameters) {
     EXPECT_EQ(host.out_data.num_params, 57);
 }
 
+TEST(Dispatch, RefusedSuitesInTheGlobalCommandsGive516) {
+    // About, global set-up and global set-down each need a host suite first
+    // (ANSI, handle, handle); a host that refuses every suite gets 516 back
+    // from the entry point, and nothing is left acquired.
+    for (const PF_Cmd cmd : {PF_Cmd_ABOUT, PF_Cmd_GLOBAL_SETUP, PF_Cmd_GLOBAL_SETDOWN}) {
+        SCOPED_TRACE("command " + std::to_string(cmd));
+        FakeHost host;
+        host.refuse_all = true;
+        void* master = nullptr;
+        host.in_data.global_data = reinterpret_cast<PF_Handle>(&master);
+        EXPECT_EQ(EffectMain(cmd, &host.in_data, &host.out_data, nullptr, nullptr, nullptr),
+                  PF_Err_BAD_CALLBACK_PARAM);
+        EXPECT_FALSE(host.Acquires().empty());
+        EXPECT_TRUE(host.Releases().empty());
+    }
+}
+
 // --- thrown values --------------------------------------------------------------
 
 PF_Err ParamsSetupThrowing(FakeHost& host, std::function<void()> thrower) {

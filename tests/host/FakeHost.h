@@ -72,6 +72,7 @@ class FakeHost {
     std::vector<SuiteCall> suite_calls;
     std::set<SuiteKey> refused;       // acquire answers kSPSuiteNotFoundError
     std::set<SuiteKey> null_success;  // acquire answers 0 with a null table
+    bool refuse_all = false;          // every acquire answers kSPSuiteNotFoundError
     int sprintf_calls = 0;
     int strcpy_calls = 0;
 
@@ -103,7 +104,7 @@ class FakeHost {
         FakeHost& h = *current;
         h.suite_calls.push_back({true, name, version});
         const SuiteKey key{name, version};
-        if (h.refused.count(key)) {
+        if (h.refuse_all || h.refused.count(key)) {
             return kSPSuiteNotFoundError;
         }
         *suite = h.null_success.count(key) ? nullptr : h.TableFor(name, version);
