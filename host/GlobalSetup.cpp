@@ -46,6 +46,12 @@ PF_Err GlobalSetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* /*para
         handle ? static_cast<GlobalData*>(suites.HandleSuite1()->host_lock_handle(handle))
                : nullptr;
     if (!global) {
+        // Nothing could clear the block, so nothing may read it later: give
+        // the handle back and run without GPU information.
+        if (handle) {
+            suites.HandleSuite1()->host_dispose_handle(handle);
+        }
+        out_data->global_data = nullptr;
         return PF_Err_NONE;
     }
     std::memset(global, 0, sizeof(GlobalData));

@@ -80,19 +80,17 @@ void CopyParamValue(int index, const PF_ParamDef& def, ParamValues* v) {
 
 PF_Err ReadParams(PF_InData* in_data, ParamValues* values, PF_Err pending) {
     PF_Err err = pending;
-    for (int index = PARAM_ABOUT_GROUP; index < PARAM_COUNT; ++index) {
+    for (int index = PARAM_ABOUT_GROUP; index < PARAM_COUNT && err == PF_Err_NONE; ++index) {
         PF_ParamDef def = {};
-        if (err == PF_Err_NONE) {
-            err = in_data->inter.checkout_param(in_data->effect_ref, index, in_data->current_time,
-                                                in_data->time_step, in_data->time_scale, &def);
-            if (err == PF_Err_NONE) {
-                CopyParamValue(index, def, values);
-            }
+        err = in_data->inter.checkout_param(in_data->effect_ref, index, in_data->current_time,
+                                            in_data->time_step, in_data->time_scale, &def);
+        if (err != PF_Err_NONE) {
+            // Nothing was handed out, so there is nothing to give back: a
+            // check-in of a definition the host never gave is refused.
+            break;
         }
-        const PF_Err checkinErr = in_data->inter.checkin_param(in_data->effect_ref, &def);
-        if (err == PF_Err_NONE) {
-            err = checkinErr;
-        }
+        CopyParamValue(index, def, values);
+        err = in_data->inter.checkin_param(in_data->effect_ref, &def);
     }
     return err;
 }
