@@ -1,0 +1,372 @@
+#pragma once
+
+// The simulated host: plays the host's side of the effect interface for tests
+// and for the host tool. It builds PF_InData/PF_OutData the way the host does,
+// hands out suites by exact (name, version), sends commands in the host's
+// order, and runs the smart pre-render / smart render flow.
+//
+// Strictness. Wherever the real host would reject a call or crash, the
+// simulated host records a *violation*: a one-line message, printed to stderr
+// at once ("simhost: VIOLATION: ...") and kept until a test takes it.
+//   - TakeViolations() returns every violation recorded since the last take;
+//     EXPECT_HOST_CLEAN(host) (simhost/SimHostTesting.h) asserts none.
+//   - Finish() runs the end-of-life checks (suites still held, worlds and
+//     handles still alive, parameters still checked out) and then takes.
+//   - The destructor runs Finish()'s checks if Finish() was not called, and
+//     aborts the process, listing the messages, if any violation was never
+//     taken. A test therefore cannot pass while the host saw a fault unless it
+//     looked at the fault.
+//
+// One host at a time. Several host entry points carry no context (the basic
+// suite's AcquireSuite, handle allocation, ANSI calls), so they are answered
+// by the one live Host. Constructing a second Host while one is alive aborts.
+//
+// Threads. Every callback and suite function may be called from any thread,
+// as the host allows; concurrent smart renders are supported (RenderFrame from
+// several threads). Test-facing setters (settings, Param(), SetInputLayer)
+// must not race with commands in flight.
+//
+// Fault injection. Every callback and suite function the host implements
+// starts by counting its call under a key "<table>.<member>":
+//   "inter.<member>"          PF_InteractCallbacks (inter.add_param, ...)
+//   "utils.<member>"          PF_UtilCallbacks (utils.fill, utils.ansi.sprintf, ...)
+//   "SPBasic.<member>"        SPBasicSuite (SPBasic.AcquireSuite, ...)
+//   "<suite name> <version>.<member>"  suite tables ("PF World Suite 2.PF_NewWorld")
+//   "prerender.<member>", "smartrender.<member>"  the smart callbacks
+// FailCall/ThrowOnCall make chosen calls of a key fail or throw. A failing
+// call returns the given error (pointer results: null; void results: no
+// effect) and does nothing else.
+
+#include "host/HostInterface.h"
+#include "simhost/Image.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace simhost {
+
+// What a test can change about the host. Read by the host whenever it builds a
+// command; set it between commands, never while one is in flight.
+struct HostSettings {
+    PF_SpecVersion version = {13, 25};  // in_data->version
+    A_long applId = 0x46585443;         // 'FXTC' (After Effects); 'PrMr' = 0x50724D72
+    PF_RationalScale downsampleX = {1, 1};
+    PF_RationalScale downsampleY = {1, 1};
+    PF_RationalScale pixelAspect = {1, 1};
+    A_long currentTime = 0;
+    A_long timeStep = 1;
+    A_long totalTime = 300;
+    A_u_long timeScale = 30;
+    PF_Quality quality = PF_Quality_HI;
+    PF_Field field = PF_Field_FRAME;
+    // in_data->width/height: the layer's size at full resolution. 0 takes the
+    // input layer image's size.
+    A_long layerWidth = 0;
+    A_long layerHeight = 0;
+    // Threads the iterate suites spread rows over.
+    int iterateThreads = 4;
+    // Bytes added to every row of the worlds the host makes (output worlds,
+    // PF_NewWorld, new_world, checked-out input copies). Keep it a multiple of
+    // 16 so rows stay whole pixels in every format.
+    A_long rowPaddingBytes = 0;
+    // abort() and progress() answer PF_Interrupt_CANCEL; iterate stops.
+    bool userAborted = false;
+
+    // "AEGP PF Interface Suite" 1 / "AEGP Layer Suite" 13
+    bool effectLayerPresent = true;  // AEGP_GetEffectLayer gives a layer
+    AEGP_LayerFlags layerFlags = 0;  // AEGP_LayerFlag_ADJUSTMENT_LAYER = 0x200
+    A_Matrix4 layerToWorld = {{{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}};
+
+    // Smart render: checkout_layer_pixels hands out a null world (no error).
+    bool inputPixelsMissing = false;
+    // Smart render: checkout_output hands out a null world (no error).
+    bool outputMissing = false;
+};
+
+// One parameter check-out made through inter.checkout_param.
+struct ParamCheckout {
+    int command = 0;  // serial number of the command that made it
+    PF_ParamIndex index = 0;
+    A_long time = 0;
+    A_long step = 0;
+    A_u_long scale = 0;
+    bool checkedIn = false;
+    const void* def = nullptr;  // the definition the effect passed (check-in matches it)
+};
+
+// One input check-out made through the pre-render checkout_layer callback.
+struct LayerCheckout {
+    PF_ParamIndex index = 0;
+    A_long id = 0;
+    PF_RenderRequest request = {};
+    A_long time = 0;
+    A_long step = 0;
+    A_u_long scale = 0;
+    PF_CheckoutResult result = {};
+};
+
+// What one smart pre-render produced, as the host reads it back.
+struct PreRenderOutcome {
+    PF_Err err = 0;
+    PF_RenderRequest request = {};   // the request the host sent
+    PF_PreRenderOutput output = {};  // result_rect, max_result_rect, flags, ...
+    std::vector<LayerCheckout> checkouts;
+    std::vector<std::vector<unsigned char>> mixIns;  // every GuidMixInPtr buffer, in call order
+};
+
+// What one smart render produced.
+struct RenderedFrame {
+    PF_Err preRenderErr = 0;
+    PF_Err err =
+        0;  // smart render result; when pre-render failed, its error (no smart render is sent)
+    PreRenderOutcome pre;
+    bool hasOutput = false;              // an output world was handed out
+    Image output;                        // copy of the output world after the render
+    PF_LRect rect = {};                  // where the output lies in layer coordinates
+    bool outputCheckedOut = false;       // the effect called checkout_output
+    std::vector<A_long> inputCheckouts;  // checkout ids given to checkout_layer_pixels
+};
+
+// The result of one command, as the host saw it.
+struct CommandRecord {
+    int serial = 0;
+    PF_Cmd cmd = 0;
+    PF_Err result = 0;
+    PF_OutData out = {};  // copy of the output record after the call
+};
+
+// One run of an iterate function.
+struct IterateRecord {
+    std::string key;  // e.g. "PF Iterate8 Suite 1.iterate"
+    A_long progressBase = 0;
+    A_long progressFinal = 0;
+    A_long lastProgress = 0;  // progress reported when the last row finished
+    A_long rows = 0;
+    A_long pixels = 0;  // callback calls made
+    int threadsUsed = 0;
+    PF_Err result = 0;
+};
+
+struct SuiteCount {
+    std::string name;
+    A_long version = 0;
+    int acquired = 0;
+    int released = 0;
+};
+
+class Host {
+  public:
+    Host();
+    ~Host();
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    // The live host, or null.
+    static Host* Current();
+
+    HostSettings settings;
+
+    // ---- violations ---------------------------------------------------------
+    // Records a violation (also used by code that extends the host, e.g. the
+    // interface-side suites). Thread-safe.
+    void Violation(const std::string& message);
+    // Every violation since the last take; marks them inspected.
+    std::vector<std::string> TakeViolations();
+    // End-of-life checks (suites held, worlds and handles alive, parameters
+    // checked out), then TakeViolations(). Call once, after the last command.
+    std::vector<std::string> Finish();
+
+    // ---- fault injection and call counting ---------------------------------
+    // Calls first..first+count-1 (1-based) of `key` return `err`; count -1
+    // means every call from `first` on.
+    void FailCall(const std::string& key, int first, PF_Err err, int count = 1);
+    enum class ThrowKind { kInt, kStdException };
+    // Call `nth` of `key` throws: the integer `value`, or a std::runtime_error.
+    void ThrowOnCall(const std::string& key, int nth, ThrowKind kind, A_long value = 0);
+    void ClearFaults();
+    int CallCount(const std::string& key) const;
+    // Every counted call, in order (keys only).
+    std::vector<std::string> CallLog() const;
+    // Entry hook for every simulated function (also for suites written on top
+    // of this host): counts the call and applies the faults. Returns 0 or the
+    // injected error; may throw an injected exception.
+    PF_Err Enter(const char* key);
+
+    // ---- suites --------------------------------------------------------------
+    // Registers `table` under the exact (name, version); replaces an earlier
+    // table for the pair. The table must outlive the host (or be re-registered).
+    void RegisterSuite(const std::string& name, A_long version, const void* table);
+    // AcquireSuite of the pair returns `err` (default kSPSuiteNotFoundError)
+    // and a null suite.
+    void RefuseSuite(const std::string& name, A_long version, A_long err = 0x53214664);
+    // AcquireSuite of the pair returns success and a null suite.
+    void HandOutNullSuite(const std::string& name, A_long version);
+    // Undoes RefuseSuite / HandOutNullSuite.
+    void RestoreSuite(const std::string& name, A_long version);
+    const void* SuiteTable(const std::string& name, A_long version) const;
+    int SuiteAcquireCount(const std::string& name, A_long version) const;
+    int SuiteReleaseCount(const std::string& name, A_long version) const;
+    // Pairs acquired more often than released, right now.
+    std::vector<SuiteCount> HeldSuites() const;
+    std::vector<SuiteCount> SuiteCounts() const;
+    SPBasicSuite* BasicSuite() { return &basicSuite_; }
+    // The basic suite's AcquireSuite/ReleaseSuite for the pair, counted
+    // against the command running on the calling thread. Return SP errors.
+    A_long SuiteAcquire(const char* name, A_long version, const void** suite);
+    A_long SuiteRelease(const char* name, A_long version);
+
+    // ---- driving the effect --------------------------------------------------
+    void SetEntry(PF_FilterProc entry) { entry_ = entry; }
+    // Sends one command in the host's manner: builds PF_InData/PF_OutData and
+    // the parameter array, passes global_data back, calls the entry point and
+    // checks what the command left behind. `extra` is passed through.
+    PF_Err Send(PF_Cmd cmd, void* extra = nullptr);
+    // GLOBAL_SETUP then PARAMS_SETUP; the first failure is returned.
+    PF_Err Setup();
+    PF_Err GlobalSetdown() { return Send(PF_Cmd_GLOBAL_SETDOWN); }
+    PF_Err About() { return Send(PF_Cmd_ABOUT); }
+    PF_Err UpdateParamsUI() { return Send(PF_Cmd_UPDATE_PARAMS_UI); }
+    // USER_CHANGED_PARAM for `index`; values the effect marks with
+    // PF_ChangeFlag_CHANGED_VALUE in params[] become the current values.
+    PF_Err UserChangedParam(PF_ParamIndex index);
+    const std::vector<CommandRecord>& Commands() const { return commands_; }
+    const CommandRecord& LastCommand() const;
+    // The handle the host keeps as global data (null before GLOBAL_SETUP).
+    PF_Handle GlobalData() const { return globalData_; }
+
+    // ---- parameters ------------------------------------------------------------
+    // Copies of what add_param received, index 1..N (string pointers of popups,
+    // check boxes and buttons point into host-owned copies). Index 0 is the
+    // input layer and is not recorded.
+    const std::vector<PF_ParamDef>& AddedParams() const { return added_; }
+    std::vector<PF_CustomUIInfo> RegisteredUI() const;
+    // The current value of parameter `index` (1..N); tests change it freely.
+    PF_ParamDef& Param(PF_ParamIndex index);
+    // A value that applies only at time `time` (checkout_param at that time).
+    void SetParamAt(PF_ParamIndex index, A_long time, const PF_ParamDef& value);
+    std::vector<ParamCheckout> ParamCheckouts() const;
+
+    // ---- handles ------------------------------------------------------------------
+    size_t LiveHandleCount() const;
+    A_HandleSize HandleSize(PF_Handle handle) const;  // 0 for unknown handles
+
+    // ---- worlds and rendering ----------------------------------------------------
+    // The effect's input layer (params[0] and the smart input). Its size is
+    // the layer's size at the current resolution.
+    void SetInputLayer(const Image& image);
+    const Image& InputLayer() const { return inputLayer_; }
+    size_t LiveWorldCount() const;
+    // Smart pre-render with the given request (null: the whole layer).
+    PreRenderOutcome PreRender(const PF_RenderRequest* request = nullptr);
+    // Smart render after `pre`: allocates the output at pre.output.result_rect.
+    RenderedFrame SmartRender(const PreRenderOutcome& pre);
+    // Pre-render, then (when it succeeded) smart render.
+    RenderedFrame RenderFrame(const PF_RenderRequest* request = nullptr);
+    std::vector<IterateRecord> Iterations() const;
+    // Times asked of AEGP_GetLayerToWorldXform.
+    std::vector<A_Time> XformTimes() const;
+
+    // Context of a call: the command behind an effect_ref, or null (with a
+    // violation) when the reference is not one of a command in flight.
+    struct Command;
+    Command* CommandOf(PF_ProgPtr effectRef, const char* key);
+    // The in_data of the command behind effectRef (null when unknown).
+    PF_InData* InDataOf(PF_ProgPtr effectRef);
+
+    // ---- internals shared by the host's source files ----------------------------
+    struct HandleRec;
+    struct WorldRec;
+    struct SuiteRec;
+    struct FaultRec;
+
+  private:
+    friend struct HostAccess;
+
+    void BuildTables();
+    void EndOfCommandChecks(Command& command);
+    void EndOfLifeChecks();
+    std::unique_ptr<Command> NewCommand(PF_Cmd cmd);
+    PF_Err CallEntry(Command& command, void* extra);
+    // Sends `cmd`: prepare() returns the extra (it may fill command-owned
+    // records), collect() reads what the command left before the host's
+    // end-of-command checks run.
+    PF_Err Dispatch(PF_Cmd cmd, const std::function<void*(Command&)>& prepare,
+                    const std::function<void(Command&, PF_Err)>& collect);
+
+    mutable std::recursive_mutex mu_;
+    std::vector<std::string> violations_;  // not yet taken
+    bool finished_ = false;
+
+    std::map<std::string, int> callCounts_;
+    std::vector<std::string> callLog_;
+    std::vector<std::unique_ptr<FaultRec>> faults_;
+
+    std::map<std::pair<std::string, A_long>, std::unique_ptr<SuiteRec>> suites_;
+    SPBasicSuite basicSuite_ = {};
+
+    PF_FilterProc entry_ = nullptr;
+    int nextSerial_ = 1;
+    std::set<Command*> live_;
+    std::vector<CommandRecord> commands_;
+    bool globalSetupSent_ = false;
+    bool paramsSetupSent_ = false;
+    bool setdownSent_ = false;
+    PF_Handle globalData_ = nullptr;
+
+    std::vector<PF_ParamDef> added_;  // index i-1 holds parameter i
+    std::vector<std::unique_ptr<std::string>> addedStrings_;
+    std::vector<PF_ParamDef> values_;  // current values, same indexing
+    std::map<std::pair<PF_ParamIndex, A_long>, PF_ParamDef> valuesAt_;
+    std::vector<PF_CustomUIInfo> customUI_;
+    std::vector<ParamCheckout> paramCheckouts_;
+
+    std::map<void*, std::unique_ptr<HandleRec>> handles_;      // by the PF_Handle value
+    std::map<const void*, std::unique_ptr<WorldRec>> worlds_;  // by the world's data pointer
+
+    Image inputLayer_;
+    std::vector<IterateRecord> iterations_;
+    std::vector<A_Time> xformTimes_;
+
+    PF_UtilCallbacks utils_ = {};
+};
+
+// The per-command state behind an effect_ref. Owned by the host for the
+// length of one command; the plug-in must not use its effect_ref afterwards.
+struct Host::Command {
+    std::uint32_t magic = 0x51a1c0de;
+    Host* host = nullptr;
+    int serial = 0;
+    PF_Cmd cmd = 0;
+    PF_InData in = {};
+    PF_OutData out = {};
+    std::vector<PF_ParamDef> paramValues;  // params[] storage
+    std::vector<PF_ParamDef*> params;
+    // Smart pre-render
+    PF_PreRenderInput preInput = {};
+    PF_PreRenderOutput preOutput = {};
+    PF_PreRenderCallbacks preCallbacks = {};
+    PF_PreRenderExtra preExtra = {};
+    std::vector<LayerCheckout> layerCheckouts;
+    std::vector<std::vector<unsigned char>> mixIns;
+    // Smart render
+    PF_SmartRenderInput renderInput = {};
+    PF_SmartRenderCallbacks renderCallbacks = {};
+    PF_SmartRenderExtra renderExtra = {};
+    const PreRenderOutcome* pre = nullptr;
+    std::map<A_long, std::unique_ptr<PF_EffectWorld>> inputWorlds;  // by checkout id
+    std::map<A_long, Image> inputOriginals;  // what was handed out, to detect writes
+    std::set<A_long> checkedIn;
+    std::unique_ptr<PF_EffectWorld> outputWorld;
+    bool outputCheckedOut = false;
+    std::vector<A_long> inputCheckoutCalls;
+};
+
+}  // namespace simhost
