@@ -36,6 +36,28 @@
 // FailCall/ThrowOnCall make chosen calls of a key fail or throw. A failing
 // call returns the given error (pointer results: null; void results: no
 // effect) and does nothing else.
+//
+// Extending the host with more suites (the interface-side suites are written
+// this way): keep a static function table whose functions start with
+//     Host* host = Host::Current();           // or CommandOf(effect_ref, key)
+//     if (PF_Err err = host->Enter("AEGP Stream Suite 9.AEGP_GetStreamName")) return err;
+// report misuse with host->Violation("..."), fill every slot you do not
+// simulate with SIMHOST_UNSIMULATED (simhost/Unsimulated.h), and register the
+// table with RegisterSuite(name, version, &table). Registering a pair again
+// replaces its table (copy SuiteTable(...) to change a few slots).
+//
+// What is built in: "PF Handle Suite" 2, "PF ANSI Suite" 1, "PF World Suite"
+// 2, "PF Iterate8 Suite" 1, "PF iterateFloat Suite" 1, "AEGP PF Interface
+// Suite" 1 (AEGP_GetEffectLayer), "AEGP Layer Suite" 13 (AEGP_GetLayerFlags,
+// AEGP_GetLayerToWorldXform); every other pair is refused with
+// kSPSuiteNotFoundError (and a note on stderr) until registered.
+//
+// Memory the host hands out uncleared (handles, worlds made without the clear
+// flag, the smart-render output) is filled with 0xCD, so a reader of
+// uninitialised pixels sees garbage, as with the real host. Row padding of
+// host-made worlds (HostSettings::rowPaddingBytes) is watched: a write into it
+// is a violation. Checked-out input pixels are copies; writing into them is a
+// violation.
 
 #include "host/HostInterface.h"
 #include "simhost/Image.h"

@@ -68,9 +68,12 @@ TEST_F(ParamsTest, HostRejectsWhatTheRealHostWouldReject) {
         PF_ParamDef good = FloatSlider("Amount", 1.0f, 2);
         in->inter.add_param(in->effect_ref, 5, &good);  // only -1 appends
         in->inter.add_param(in->effect_ref, -1, &good);
-        PF_ParamDef again = FloatSlider("Again", 1.0f, 2);  // disk id reused
+        PF_ParamDef again = FloatSlider("Again", 1.0f, 2);  // a reused disk id is accepted
         in->inter.add_param(in->effect_ref, -1, &again);
-        out->num_params = 4;  // but only one was accepted
+        PF_ParamDef unnamed = FloatSlider("", 1.0f, 3);
+        std::memset(unnamed.name, 'n', sizeof unnamed.name);  // no terminator
+        in->inter.add_param(in->effect_ref, -1, &unnamed);
+        out->num_params = 5;  // but only two were accepted
         return PF_Err_NONE;
     });
     SetUpEffect();
@@ -78,8 +81,8 @@ TEST_F(ParamsTest, HostRejectsWhatTheRealHostWouldReject) {
     EXPECT_EQ(v.size(), 4u) << simhost::Describe(v);
     EXPECT_TRUE(simhost::Mentions(v, "popup declares 2 choices but its text has 3"));
     EXPECT_TRUE(simhost::Mentions(v, "add_param called with index 5"));
-    EXPECT_TRUE(simhost::Mentions(v, "reuses disk id 2"));
-    EXPECT_TRUE(simhost::Mentions(v, "declared num_params 4 but added 1"));
+    EXPECT_TRUE(simhost::Mentions(v, "name is not NUL-terminated within 32 bytes"));
+    EXPECT_TRUE(simhost::Mentions(v, "declared num_params 5 but added 2"));
     EXPECT_HOST_FINISHES_CLEAN(host);
 }
 
