@@ -15,7 +15,9 @@
 //   - The destructor runs Finish()'s checks if Finish() was not called, and
 //     aborts the process, listing the messages, if any violation was never
 //     taken. A test therefore cannot pass while the host saw a fault unless it
-//     looked at the fault.
+//     looked at the fault. Test programs that include simhost/SimHostTesting.h
+//     get a handler instead (SetUninspectedHandler) that fails the running
+//     test with the messages, so one faulty test does not end the program.
 //
 // One host at a time. Several host entry points carry no context (the basic
 // suite's AcquireSuite, handle allocation, ANSI calls), so they are answered
@@ -176,6 +178,11 @@ struct IterateRecord {
     int threadsUsed = 0;
     PF_Err result = 0;
 };
+
+// Called by a dying Host with the violations nobody took, instead of
+// aborting. Process-wide; null (the default) aborts. Returns the previous one.
+using UninspectedHandler = void (*)(const std::vector<std::string>& violations);
+UninspectedHandler SetUninspectedHandler(UninspectedHandler handler);
 
 struct SuiteCount {
     std::string name;

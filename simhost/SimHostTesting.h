@@ -29,6 +29,16 @@ inline bool Mentions(const std::vector<std::string>& violations, const std::stri
     return false;
 }
 
+// Fails the running test with the violations a dying host still held.
+inline void FailTestOnUninspected(const std::vector<std::string>& violations) {
+    ADD_FAILURE() << "the simulated host saw violations the test never inspected:\n"
+                  << Describe(violations);
+}
+
+// Installed once per test program that includes this header.
+inline const UninspectedHandler kPreviousUninspectedHandler =
+    SetUninspectedHandler(&FailTestOnUninspected);
+
 }  // namespace simhost
 
 // The host saw no fault since the last take (takes them).

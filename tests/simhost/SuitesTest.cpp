@@ -2,6 +2,8 @@
 
 #include "FakeEffect.h"
 
+#include <gtest/gtest-spi.h>
+
 namespace {
 
 using fake::Fixture;
@@ -132,9 +134,19 @@ TEST_F(SuitesTest, AnExceptionEscapingTheEntryPointIsAViolation) {
     EXPECT_HOST_FINISHES_CLEAN(host);
 }
 
-TEST(SimHostLife, UninspectedViolationsAbortTheProcess) {
+TEST(SimHostLife, UninspectedViolationsFailTheTest) {
+    EXPECT_NONFATAL_FAILURE(
+        {
+            simhost::Host host;
+            host.Violation("something the test never looked at");
+        },
+        "something the test never looked at");
+}
+
+TEST(SimHostLife, WithoutATestHandlerUninspectedViolationsAbort) {
     EXPECT_DEATH(
         {
+            simhost::SetUninspectedHandler(nullptr);
             simhost::Host host;
             host.Violation("something the test never looked at");
         },
