@@ -105,7 +105,8 @@ struct HostAccess {
     // dropped by the code that made them.
     static void MakeWorld(Host& h, PF_EffectWorld& world, A_long width, A_long height,
                           PF_PixelFormat format, bool clear, bool effectOwned, int command,
-                          const char* origin);
+                          const char* origin,
+                          A_long paddingBytes = -1);  // -1: settings.rowPaddingBytes
     // Unknown worlds give null (no violation; the caller reports).
     static Host::WorldRec* FindWorld(Host& h, const PF_EffectWorld* world);
     static void DropWorld(Host& h, const PF_EffectWorld* world);

@@ -147,8 +147,10 @@ PF_Err CheckoutLayerPixels(PF_ProgPtr effect_ref, A_long checkout_id, PF_EffectW
     if (!world) {
         const Image& layer = HostAccess::InputLayer(host);
         world = std::make_unique<PF_EffectWorld>();
+        // The input keeps the row padding of the test's layer image.
+        const A_long padding = layer.rowbytes - layer.width * BytesPerPixel(layer.format);
         HostAccess::MakeWorld(host, *world, rect.right - rect.left, rect.bottom - rect.top,
-                              layer.format, true, false, 0, key);
+                              layer.format, true, false, 0, key, padding);
         Image part = Image::Make(world->width, world->height, layer.format);
         const size_t bpp = static_cast<size_t>(BytesPerPixel(layer.format));
         for (A_long y = 0; y < part.height; ++y) {

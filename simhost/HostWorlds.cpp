@@ -233,10 +233,10 @@ PF_Err SuiteGetPixelFormat(const PF_EffectWorld* world, PF_PixelFormat* format) 
 
 void HostAccess::MakeWorld(Host& h, PF_EffectWorld& world, A_long width, A_long height,
                            PF_PixelFormat format, bool clear, bool effectOwned, int command,
-                           const char* origin) {
+                           const char* origin, A_long paddingBytes) {
     auto rec = std::make_unique<Host::WorldRec>();
     const A_long bpp = BytesPerPixel(format);
-    const A_long padding = h.settings.rowPaddingBytes;
+    const A_long padding = paddingBytes >= 0 ? paddingBytes : h.settings.rowPaddingBytes;
     rec->format = format;
     rec->width = width;
     rec->height = height;

@@ -98,8 +98,9 @@ struct HostSettings {
     // Threads the iterate suites spread rows over.
     int iterateThreads = 4;
     // Bytes added to every row of the worlds the host makes (output worlds,
-    // PF_NewWorld, new_world, checked-out input copies). Keep it a multiple of
-    // 16 so rows stay whole pixels in every format.
+    // PF_NewWorld, new_world). Keep it a multiple of 16 so rows stay whole
+    // pixels in every format. Checked-out input pixels keep the row padding
+    // of the input layer image instead.
     A_long rowPaddingBytes = 0;
     // abort() and progress() answer PF_Interrupt_CANCEL; iterate stops.
     bool userAborted = false;

@@ -48,7 +48,8 @@ TEST_F(SmartFXTest, CheckoutLayerIntersectsTheRequestWithTheLayer) {
 
 // A minimal smart effect: grows the output by `margin` on every side and
 // copies the input into it unchanged.
-void InstallCopyEffect(Fixture& f, A_long margin) {
+void InstallCopyEffect(Fixture& f, A_long margin, A_long* inRowbytes = nullptr,
+                       A_long* outRowbytes = nullptr) {
     f.On(PF_Cmd_SMART_PRE_RENDER, [margin](PF_InData* in, PF_OutData*, PF_ParamDef**, void* extra) {
         PF_PreRenderExtra* pre = static_cast<PF_PreRenderExtra*>(extra);
         PF_CheckoutResult checkout = {};
@@ -65,7 +66,8 @@ void InstallCopyEffect(Fixture& f, A_long margin) {
         pre->output->flags = PF_RenderOutputFlag_RETURNS_EXTRA_PIXELS;
         return err;
     });
-    f.On(PF_Cmd_SMART_RENDER, [](PF_InData* in, PF_OutData*, PF_ParamDef**, void* extra) {
+    f.On(PF_Cmd_SMART_RENDER, [inRowbytes, outRowbytes](PF_InData* in, PF_OutData*, PF_ParamDef**,
+                                                        void* extra) {
         PF_SmartRenderExtra* sr = static_cast<PF_SmartRenderExtra*>(extra);
         PF_EffectWorld* input = nullptr;
         PF_EffectWorld* output = nullptr;
@@ -77,6 +79,10 @@ void InstallCopyEffect(Fixture& f, A_long margin) {
         in->utils->fill(in->effect_ref, nullptr, nullptr, output);
         if (input == nullptr)
             return err;
+        if (inRowbytes != nullptr)
+            *inRowbytes = input->rowbytes;
+        if (outRowbytes != nullptr)
+            *outRowbytes = output->rowbytes;
         for (A_long y = 0; y < input->height; ++y) {
             for (A_long x = 0; x < input->width; ++x) {
                 const A_long ox = x + input->origin_x - output->origin_x;
@@ -93,7 +99,8 @@ void InstallCopyEffect(Fixture& f, A_long margin) {
 TEST_F(SmartFXTest, RenderFrameAllocatesTheAnnouncedRectAndHandsItBack) {
     host.settings.rowPaddingBytes = 16;
     host.SetInputLayer(Gradient(6, 4, 8));
-    InstallCopyEffect(*this, 3);
+    A_long inRowbytes = 0, outRowbytes = 0;
+    InstallCopyEffect(*this, 3, &inRowbytes, &outRowbytes);
     SetUpEffect();
     const simhost::RenderedFrame frame = host.RenderFrame();
     EXPECT_EQ(frame.preRenderErr, PF_Err_NONE);
@@ -105,6 +112,8 @@ TEST_F(SmartFXTest, RenderFrameAllocatesTheAnnouncedRectAndHandsItBack) {
     EXPECT_EQ(frame.rect.bottom, 7);
     EXPECT_EQ(frame.output.width, 12);
     EXPECT_EQ(frame.output.height, 10);
+    EXPECT_EQ(inRowbytes, 6 * 4 + 8);     // the layer image's own padding
+    EXPECT_EQ(outRowbytes, 12 * 4 + 16);  // the host's padding
     // Layer pixel (x, y) lands at (x + 3, y + 3); the margin is cleared.
     EXPECT_EQ(frame.output.At8(3 + 5, 3 + 2).red, 5);
     EXPECT_EQ(frame.output.At8(3 + 5, 3 + 2).green, 2);
