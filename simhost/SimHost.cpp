@@ -3,6 +3,8 @@
 #include "simhost/HostInternal.h"
 #include "simhost/Unsimulated.h"
 
+#include <dlfcn.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -97,6 +99,26 @@ SPErr SPReleaseSuite(const char* name, int32 version) {
     if (const PF_Err err = host.Enter("SPBasic.ReleaseSuite"))
         return err;
     return host.SuiteRelease(name, version);
+}
+
+// The EGL context current on the calling thread, looked up only when the
+// process has EGL loaded (an effect that never touched GL cannot have left a
+// context current). Null when none is current or EGL is not loaded.
+void* CurrentEGLContext() {
+    void* const egl = dlopen("libEGL.so.1", RTLD_NOW | RTLD_NOLOAD);
+    if (egl == nullptr)
+        return nullptr;
+    using GetCurrent = void* (*)();
+    const GetCurrent get = reinterpret_cast<GetCurrent>(dlsym(egl, "eglGetCurrentContext"));
+    void* const context = get != nullptr ? get() : nullptr;
+    dlclose(egl);
+    return context;
+}
+
+std::string Pointer(const void* p) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%p", p);
+    return text;
 }
 
 std::string TypeNameOfCurrentException() {
@@ -537,6 +559,7 @@ PF_Err Host::CallEntry(Command& command, void* extra) {
     const int savedSerial = tls_commandSerial;
     tls_commandSerial = command.serial;
     PF_Err result = 0;
+    void* const contextBefore = settings.checkGLContext ? CurrentEGLContext() : nullptr;
     try {
         result = entry_(command.cmd, &command.in, &command.out, params, output, extra);
     } catch (...) {
@@ -545,6 +568,14 @@ PF_Err Host::CallEntry(Command& command, void* extra) {
         result = PF_Err_INTERNAL_STRUCT_DAMAGED;
     }
     tls_commandSerial = savedSerial;
+    if (settings.checkGLContext) {
+        void* const contextAfter = CurrentEGLContext();
+        if (contextAfter != contextBefore) {
+            Violation("command " + std::to_string(command.cmd) +
+                      " changed the GL context current on the host's thread (before " +
+                      Pointer(contextBefore) + ", after " + Pointer(contextAfter) + ")");
+        }
+    }
     return result;
 }
 

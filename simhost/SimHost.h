@@ -110,6 +110,10 @@ struct HostSettings {
     AEGP_LayerFlags layerFlags = 0;  // AEGP_LayerFlag_ADJUSTMENT_LAYER = 0x200
     A_Matrix4 layerToWorld = {{{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}};
 
+    // A command must leave the calling thread's current GL (EGL) context as
+    // it found it; the host's own drawing relies on it.
+    bool checkGLContext = true;
+
     // Smart render: checkout_layer_pixels hands out a null world (no error).
     bool inputPixelsMissing = false;
     // Smart render: checkout_output hands out a null world (no error).
