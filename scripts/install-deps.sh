@@ -8,7 +8,7 @@ packages=(
   libgtest-dev
   libegl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri
   libpng-dev libopenexr-dev
-  glslang-tools
+  glslang-tools clang-format
 )
 
 missing=()

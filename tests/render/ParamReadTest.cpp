@@ -105,8 +105,8 @@ TEST_F(ParamReadTest, FirstCheckoutErrorStopsCheckoutsAndChecksInWhatWasOut) {
     EXPECT_EQ(script.lastOut, PARAM_SCALE);
     EXPECT_EQ(script.checkedOut.size(), static_cast<size_t>(PARAM_SCALE));
     EXPECT_EQ(script.checkins, PARAM_SCALE - 1);  // the failed one was never handed out
-    EXPECT_EQ(v.position, 12.75);       // read before the failure
-    EXPECT_EQ(v.expansionLimit, 1000);  // never read: default kept
+    EXPECT_EQ(v.position, 12.75);                 // read before the failure
+    EXPECT_EQ(v.expansionLimit, 1000);            // never read: default kept
 }
 
 TEST_F(ParamReadTest, CheckinErrorCountsAndIsKeptOverLaterOnes) {
