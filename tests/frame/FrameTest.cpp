@@ -1,0 +1,507 @@
+// Whole frames through EffectMain in the simulated host, compared with the
+// CPU reference of the full chain, and every failure row of the render.
+//
+// Tolerances. The reference computes in single precision in the programs'
+// order; the GPU differs by its own rounding: bilinear weights quantised to
+// 8 bits (llvmpipe), approximate exp/pow/sin/cos and fused multiply-adds.
+// On the smooth test images used here that stays well below 1/255 per
+// channel for float output (kFloatTol = 4e-3 leaves room for the weight
+// quantisation on the edges of the layer), and for 8-bit output it allows one
+// step of rounding on either side plus that (kByteTol = 2/255).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "context/Context.h"
+#include "context/ThreadContext.h"
+#include "host/EntryPoints.h"
+#include "host/Params.h"
+#include "render/ParamRead.h"
+#include "render/RenderSettings.h"
+#include "simhost/SimHost.h"
+#include "tests/frame/FrameReference.h"
+#include "tests/support/GLObjectCounter.h"
+#include "tests/support/GLTestContext.h"
+
+namespace {
+
+constexpr float kFloatTol = 4e-3f;
+constexpr float kByteTol = 2.f / 255.f;
+
+// A smooth layer with a soft alpha edge: every channel differs, nothing
+// aliases.
+simhost::Image MakeLayer(A_long w, A_long h, bool isFloat) {
+    simhost::Image img = isFloat ? simhost::Image::MakeFloat(w, h) : simhost::Image::Make8(w, h);
+    for (A_long y = 0; y < h; ++y) {
+        for (A_long x = 0; x < w; ++x) {
+            const float u = (x + 0.5f) / w, v = (y + 0.5f) / h;
+            const float a =
+                std::min(1.f, 0.25f + 0.75f * std::sin(3.14159f * u) * (0.6f + 0.4f * v));
+            const float r = 0.2f + 0.7f * u, g = 0.9f - 0.6f * v, b = 0.3f + 0.5f * u * v;
+            if (isFloat) {
+                img.AtFloat(x, y) = PF_PixelFloat{a, r, g, b};
+            } else {
+                img.At8(x, y) = PF_Pixel{static_cast<A_u_char>(std::lround(a * 255)),
+                                         static_cast<A_u_char>(std::lround(r * 255)),
+                                         static_cast<A_u_char>(std::lround(g * 255)),
+                                         static_cast<A_u_char>(std::lround(b * 255))};
+            }
+        }
+    }
+    return img;
+}
+
+frameref::HostImage ToHost(const simhost::Image& img) {
+    frameref::HostImage out;
+    out.width = img.width;
+    out.height = img.height;
+    const bool isFloat = img.format == PF_PixelFormat_ARGB128;
+    for (A_long y = 0; y < img.height; ++y) {
+        for (A_long x = 0; x < img.width; ++x) {
+            if (isFloat) {
+                const PF_PixelFloat& p = img.AtFloat(x, y);
+                out.pixels.push_back({p.alpha, p.red, p.green, p.blue});
+            } else {
+                const PF_Pixel& p = img.At8(x, y);
+                out.pixels.push_back(
+                    {p.alpha / 255.f, p.red / 255.f, p.green / 255.f, p.blue / 255.f});
+            }
+        }
+    }
+    return out;
+}
+
+// The parameter values as the simulated host holds them.
+ParamValues ValuesOf(simhost::Host& host) {
+    ParamValues v;
+    for (int i = 1; i < PARAM_COUNT; ++i) {
+        CopyParamValue(i, host.Param(i), &v);
+    }
+    return v;
+}
+
+GLObjectCounts CountThreadObjects() {
+    const LocalGLStruct* record = local_render_data.get();
+    if (!record || !record->context) {
+        return {};
+    }
+    SetCurrentContext(record->context);
+    const GLObjectCounts counts = CountLiveGLObjects();
+    SetCurrentContext(nullptr);
+    return counts;
+}
+
+bool NothingCurrent() {
+    const GLContextHandle current = GetCurrentContext();
+    DeleteContext(current);
+    return current == nullptr;
+}
+
+class FrameTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        HLV3_REQUIRE_GL();
+        host.SetEntry(EffectMain);
+        ASSERT_EQ(host.Setup(), PF_Err_NONE);
+        // Small, cheap frames: a fixed, modest sample count unless a test says otherwise.
+        SetPopup(PARAM_SAMPLES, SAMPLES_FIXED);
+        host.Param(PARAM_SAMPLE_COUNT).u.fs_d.value = 6;
+    }
+    void TearDown() override {
+        if (IsSkipped()) {
+            return;
+        }
+        EXPECT_EQ(host.GlobalSetdown(), PF_Err_NONE);
+        const std::vector<std::string> v = host.Finish();
+        EXPECT_TRUE(v.empty()) << (v.empty() ? "" : v.front());
+    }
+
+    void SetPopup(int index, int value) { host.Param(index).u.pd.value = value; }
+    void SetFloat(int index, double value) { host.Param(index).u.fs_d.value = value; }
+    void SetCheck(int index, bool on) { host.Param(index).u.bd.value = on ? 1 : 0; }
+
+    // Renders the layer and compares it with the reference of the same
+    // settings; returns the frame.
+    simhost::RenderedFrame RenderAndCompare(const simhost::Image& layer) {
+        host.SetInputLayer(layer);
+        const simhost::RenderedFrame frame = host.RenderFrame();
+        EXPECT_EQ(frame.preRenderErr, PF_Err_NONE);
+        EXPECT_EQ(frame.err, PF_Err_NONE);
+        EXPECT_TRUE(frame.hasOutput);
+        if (!frame.hasOutput) {
+            return frame;
+        }
+        const bool isFloat = layer.format == PF_PixelFormat_ARGB128;
+        const BufferGeometry in{layer.width, layer.height, 0, 0};
+        const BufferGeometry out{frame.output.width, frame.output.height, frame.rect.left,
+                                 frame.rect.top};
+        const RenderSettings s =
+            DeriveRenderSettings(ValuesOf(host), host.settings.downsampleX, in, out);
+        frameref::HostImage expected =
+            frameref::RenderFrame(ToHost(layer), s, out.width, out.height, !isFloat);
+        frameref::UnpremultiplyAsHost(&expected, !isFloat);
+        const frameref::HostImage actual = ToHost(frame.output);
+        const float tol = isFloat ? kFloatTol : kByteTol;
+        float worst = 0.f;
+        int bad = 0;
+        for (size_t i = 0; i < actual.pixels.size(); ++i) {
+            const frameref::Argb& a = actual.pixels[i];
+            const frameref::Argb& e = expected.pixels[i];
+            // Colours compared as colour x alpha: the host's un-premultiply
+            // divides by alpha and would magnify rounding where alpha is small.
+            const float d = std::max(
+                std::max(std::fabs(a.a - e.a), std::fabs(a.r * a.a - e.r * e.a)),
+                std::max(std::fabs(a.g * a.a - e.g * e.a), std::fabs(a.b * a.a - e.b * e.a)));
+            worst = std::max(worst, d);
+            bad += d > tol ? 1 : 0;
+        }
+        EXPECT_EQ(bad, 0) << "worst difference " << worst << " over " << actual.pixels.size()
+                          << " pixels";
+        return frame;
+    }
+
+    simhost::Host host;
+};
+
+// ---- whole frames against the reference ---------------------------------------
+
+struct FrameCase {
+    const char* name;
+    void (*apply)(simhost::Host& host);
+};
+
+void SetF(simhost::Host& h, int i, double v) {
+    h.Param(i).u.fs_d.value = v;
+}
+void SetB(simhost::Host& h, int i, bool on) {
+    h.Param(i).u.bd.value = on ? 1 : 0;
+}
+void SetP(simhost::Host& h, int i, int v) {
+    h.Param(i).u.pd.value = v;
+}
+void SetA(simhost::Host& h, int i, double degrees) {
+    h.Param(i).u.ad.value = static_cast<PF_Fixed>(std::lround(degrees * 65536.0));
+}
+
+const FrameCase kCases[] = {
+    {"Defaults", [](simhost::Host&) {}},
+    {"GrownRepeatEdgesOn",
+     [](simhost::Host& h) {
+         SetF(h, PARAM_POSITION, 4);
+         SetB(h, PARAM_REPEAT_EDGE_PIXELS, true);
+     }},
+    {"GrownRepeatEdgesOff",
+     [](simhost::Host& h) {
+         SetF(h, PARAM_POSITION, 4);
+         SetB(h, PARAM_REPEAT_EDGE_PIXELS, false);
+     }},
+    {"BlurOn",
+     [](simhost::Host& h) {
+         SetF(h, PARAM_POSITION, 2);
+         SetF(h, PARAM_BLUR, 2.5);
+         SetB(h, PARAM_REPEAT_EDGE_PIXELS, false);
+     }},
+    {"RedGreen",
+     [](simhost::Host& h) {
+         SetF(h, PARAM_POSITION, 3);
+         SetP(h, PARAM_CHANNELS, CHANNELS_RED_GREEN);
+     }},
+    {"GreenBlue",
+     [](simhost::Host& h) {
+         SetF(h, PARAM_POSITION, 3);
+         SetP(h, PARAM_CHANNELS, CHANNELS_GREEN_BLUE);
+     }},
+    {"PreserveAlpha",
+     [](simhost::Host& h) {
+         SetF(h, PARAM_POSITION, 3);
+         SetB(h, PARAM_PRESERVE_ALPHA, true);
+     }},
+    {"Unmult",
+     [](simhost::Host& h) {
+         SetF(h, PARAM_POSITION, 3);
+         SetB(h, PARAM_UNMULT, true);
+     }},
+    {"Mix",
+     [](simhost::Host& h) {
+         SetF(h, PARAM_POSITION, 3);
+         SetF(h, PARAM_MIX, 40);
+     }},
+    {"Hue",
+     [](simhost::Host& h) {
+         SetF(h, PARAM_POSITION, 3);
+         SetA(h, PARAM_HUE_SHIFT, -60);
+     }},
+    {"FullTransform",
+     [](simhost::Host& h) {
+         SetF(h, PARAM_POSITION, 2);
+         SetA(h, PARAM_ROTATION, 8);
+         SetF(h, PARAM_SCALE, 110);
+         SetF(h, PARAM_SKEW_X, 10);
+         SetF(h, PARAM_SKEW_Y, -5);
+         SetF(h, PARAM_DISTORT_ABERRATE, 20);
+         SetF(h, PARAM_DISTORT_UNIFORM, -15);
+     }},
+};
+
+struct FrameCompare : FrameTest, ::testing::WithParamInterface<std::tuple<FrameCase, bool>> {};
+
+}  // namespace
+
+TEST_P(FrameCompare, MatchesTheReference) {
+    const FrameCase& c = std::get<0>(GetParam());
+    const bool isFloat = std::get<1>(GetParam());
+    c.apply(host);
+    RenderAndCompare(MakeLayer(24, 16, isFloat));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FrameCompare,
+                         ::testing::Combine(::testing::ValuesIn(kCases), ::testing::Bool()),
+                         [](const ::testing::TestParamInfo<FrameCompare::ParamType>& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "Float" : "EightBit");
+                         });
+
+TEST_F(FrameTest, PaddedRowsUploadAndReadBackWithoutShearing) {
+    host.settings.rowPaddingBytes = 48;
+    SetFloat(PARAM_POSITION, 3);
+    RenderAndCompare(MakeLayer(24, 16, false));
+    RenderAndCompare(MakeLayer(20, 12, true));
+}
+
+TEST_F(FrameTest, HalfResolutionMatchesTheReference) {
+    host.settings.downsampleX = {1, 2};
+    host.settings.downsampleY = {1, 2};
+    host.settings.layerWidth = 48;
+    host.settings.layerHeight = 32;
+    SetFloat(PARAM_POSITION, 6);
+    SetFloat(PARAM_BLUR, 3);
+    RenderAndCompare(MakeLayer(24, 16, true));
+}
+
+TEST_F(FrameTest, AnOutputLargerThanTheInputKeepsLayerPositions) {
+    // Position 4 grows the output by 4 on each side; with the border wrap the
+    // frame outside the layer holds only the displaced fringes.
+    SetFloat(PARAM_POSITION, 4);
+    SetCheck(PARAM_REPEAT_EDGE_PIXELS, false);
+    const simhost::RenderedFrame f = RenderAndCompare(MakeLayer(24, 16, true));
+    EXPECT_EQ(f.output.width, 24 + 8);
+    EXPECT_EQ(f.output.height, 16 + 8);
+    EXPECT_EQ(f.rect.left, -4);
+    EXPECT_EQ(f.rect.top, -4);
+}
+
+TEST_F(FrameTest, NoGLObjectOrContextIsLeftBehind) {
+    host.SetInputLayer(MakeLayer(24, 16, false));
+    ASSERT_EQ(host.RenderFrame().err, PF_Err_NONE);
+    const GLObjectCounts after1 = CountThreadObjects();
+    EXPECT_EQ(after1.programs, 5);
+    EXPECT_EQ(after1.textures, 0);
+    EXPECT_EQ(after1.framebuffers, 0);
+    EXPECT_EQ(after1.buffers, 0);
+    EXPECT_EQ(after1.vertexArrays, 0);
+    SetFloat(PARAM_BLUR, 2);
+    ASSERT_EQ(host.RenderFrame().err, PF_Err_NONE);
+    EXPECT_EQ(CountThreadObjects(), after1);
+    EXPECT_TRUE(NothingCurrent());
+}
+
+// ---- every failure row ------------------------------------------------------------
+
+namespace {
+
+bool AllZero(const simhost::Image& img) {
+    for (A_long y = 0; y < img.height; ++y) {
+        const unsigned char* row = img.Row(y);
+        for (A_long i = 0; i < img.width * simhost::BytesPerPixel(img.format); ++i) {
+            if (row[i] != 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+class FrameFailure : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        if (IsSkipped()) {
+            return;
+        }
+        host.SetInputLayer(MakeLayer(16, 12, false));
+        // Give the thread its render record first, so failures below are
+        // measured against a warm thread.
+        ASSERT_EQ(host.RenderFrame().err, PF_Err_NONE);
+        baseline = CountThreadObjects();
+    }
+    // After a failed frame: nothing leaked, nothing current.
+    void ExpectClean() {
+        EXPECT_EQ(CountThreadObjects(), baseline);
+        EXPECT_TRUE(NothingCurrent());
+    }
+    // The next call of `key` fails with `err` (calls are counted per host).
+    void FailNext(const char* key, PF_Err err) { host.FailCall(key, host.CallCount(key) + 1, err); }
+    simhost::RenderedFrame RenderAfterPreRender() {
+        const simhost::PreRenderOutcome pre = host.PreRender();
+        EXPECT_EQ(pre.err, PF_Err_NONE);
+        return host.SmartRender(pre);
+    }
+    GLObjectCounts baseline;
+};
+
+TEST_F(FrameFailure, InputCheckoutFailureIsReturnedAndOutputUntouched) {
+    FailNext("smartrender.checkout_layer_pixels", PF_Interrupt_CANCEL);
+    const simhost::RenderedFrame f = RenderAfterPreRender();
+    EXPECT_EQ(f.err, PF_Interrupt_CANCEL);
+    EXPECT_FALSE(f.outputCheckedOut);
+    EXPECT_EQ(host.CallCount("utils.fill"), 1);  // only the warm-up frame's
+    ExpectClean();
+}
+
+TEST_F(FrameFailure, OutputCheckoutFailureIsReturned) {
+    FailNext("smartrender.checkout_output", PF_Err_OUT_OF_MEMORY);
+    EXPECT_EQ(RenderAfterPreRender().err, PF_Err_OUT_OF_MEMORY);
+    host.settings.outputMissing = true;
+    EXPECT_EQ(RenderAfterPreRender().err, PF_Err_NONE);
+    EXPECT_EQ(host.CallCount("utils.fill"), 1);
+    ExpectClean();
+}
+
+TEST_F(FrameFailure, MissingInputLeavesAClearedOutputAndSucceeds) {
+    host.settings.inputPixelsMissing = true;
+    const simhost::RenderedFrame f = RenderAfterPreRender();
+    EXPECT_EQ(f.err, PF_Err_NONE);
+    ASSERT_TRUE(f.hasOutput);
+    EXPECT_TRUE(AllZero(f.output));
+    EXPECT_EQ(host.CallCount("PF Iterate8 Suite 1.iterate"), 1);
+    ExpectClean();
+}
+
+TEST_F(FrameFailure, WorldSuiteRefusedShowsTheMessageAndReturns13) {
+    host.RefuseSuite("PF World Suite", 2);
+    const simhost::RenderedFrame f = RenderAfterPreRender();
+    EXPECT_EQ(f.err, A_Err_MISSING_SUITE);
+    const PF_OutData& out = host.LastCommand().out;
+    EXPECT_NE(out.out_flags & PF_OutFlag_DISPLAY_ERROR_MESSAGE, 0);
+    EXPECT_STREQ(out.return_msg, "Not able to acquire AEFX Suite.");
+    EXPECT_TRUE(AllZero(f.output));
+    ExpectClean();
+}
+
+TEST_F(FrameFailure, IterateSuiteRefusedReturns516) {
+    host.RefuseSuite("PF Iterate8 Suite", 1);
+    const simhost::RenderedFrame f = RenderAfterPreRender();
+    EXPECT_EQ(f.err, PF_Err_BAD_CALLBACK_PARAM);
+    EXPECT_TRUE(AllZero(f.output));
+    ExpectClean();
+}
+
+TEST_F(FrameFailure, ParameterReadFailureReturnsOutOfMemory) {
+    const simhost::PreRenderOutcome pre = host.PreRender();
+    host.FailCall("inter.checkout_param", host.CallCount("inter.checkout_param") + 7,
+                  PF_Err_INVALID_INDEX);
+    const simhost::RenderedFrame f = host.SmartRender(pre);
+    EXPECT_EQ(f.err, PF_Err_OUT_OF_MEMORY);
+    EXPECT_TRUE(AllZero(f.output));
+    ExpectClean();
+}
+
+TEST_F(FrameFailure, PixelFormatQueryOrTemporaryWorldFailureReturnsOutOfMemory) {
+    FailNext("PF World Suite 2.PF_GetPixelFormat", PF_Err_BAD_CALLBACK_PARAM);
+    EXPECT_EQ(RenderAfterPreRender().err, PF_Err_OUT_OF_MEMORY);
+    host.ClearFaults();
+    FailNext("PF World Suite 2.PF_NewWorld", PF_Err_OUT_OF_MEMORY);
+    const simhost::RenderedFrame f = RenderAfterPreRender();
+    EXPECT_EQ(f.err, PF_Err_OUT_OF_MEMORY);
+    EXPECT_TRUE(AllZero(f.output));
+    EXPECT_EQ(host.LiveWorldCount(), 0u);
+    ExpectClean();
+}
+
+TEST_F(FrameFailure, IterateErrorStillRendersButSkipsPremultiply) {
+    const int premultiplies = host.CallCount("utils.premultiply");
+    FailNext("PF Iterate8 Suite 1.iterate", PF_Interrupt_CANCEL);
+    const simhost::RenderedFrame f = RenderAfterPreRender();
+    EXPECT_EQ(f.err, PF_Interrupt_CANCEL);
+    EXPECT_EQ(host.CallCount("utils.premultiply"), premultiplies);
+    EXPECT_EQ(host.CallCount("PF World Suite 2.PF_DisposeWorld"), 2);  // warm-up + this one
+    ExpectClean();
+}
+
+TEST_F(FrameFailure, DisposalErrorIsReturnedAfterTheImageIsReadBack) {
+    const int premultiplies = host.CallCount("utils.premultiply");
+    FailNext("PF World Suite 2.PF_DisposeWorld", PF_Err_INTERNAL_STRUCT_DAMAGED);
+    const simhost::RenderedFrame f = RenderAfterPreRender();
+    EXPECT_EQ(f.err, PF_Err_INTERNAL_STRUCT_DAMAGED);
+    EXPECT_EQ(host.CallCount("utils.premultiply"), premultiplies);
+    EXPECT_FALSE(AllZero(f.output)) << "the passes still ran and were read back";
+    // The host kept the world it failed to dispose of and says so.
+    const std::vector<std::string> v = host.TakeViolations();
+    ASSERT_EQ(v.size(), 1u);
+    EXPECT_NE(v.front().find("not disposed"), std::string::npos) << v.front();
+    ExpectClean();
+}
+
+TEST_F(FrameFailure, AnyOtherExceptionReturnsOutOfMemory) {
+    host.ThrowOnCall("PF Iterate8 Suite 1.iterate",
+                     host.CallCount("PF Iterate8 Suite 1.iterate") + 1,
+                     simhost::Host::ThrowKind::kStdException);
+    const simhost::RenderedFrame f = RenderAfterPreRender();
+    EXPECT_EQ(f.err, PF_Err_OUT_OF_MEMORY);
+    EXPECT_EQ(host.LiveWorldCount(), 0u) << "the temporary world is disposed on the way out";
+    ExpectClean();
+}
+
+TEST_F(FrameFailure, SixteenBitIsRefusedWithoutTouchingEitherBuffer) {
+    simhost::Image deep = simhost::Image::Make(16, 12, PF_PixelFormat_ARGB64);
+    host.SetInputLayer(deep);
+    const int fills = host.CallCount("utils.fill");
+    const simhost::RenderedFrame f = RenderAfterPreRender();
+    EXPECT_EQ(f.err, PF_Err_BAD_CALLBACK_PARAM);
+    EXPECT_EQ(host.CallCount("utils.fill"), fills);
+    EXPECT_EQ(host.CallCount("PF Iterate8 Suite 1.iterate"), 1);
+    EXPECT_TRUE(host.Iterations().size() == 1u);
+    ExpectClean();
+}
+
+TEST_F(FrameFailure, AFrameWiderThanTheGPUCanHoldIsRefusedWithAClearedOutput) {
+    GLint maxSize = 0;
+    {
+        const LocalGLStruct* record = local_render_data.get();
+        ASSERT_NE(record, nullptr);
+        SetCurrentContext(record->context);
+        glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+        SetCurrentContext(nullptr);
+    }
+    ASSERT_GT(maxSize, 0);
+    host.SetInputLayer(MakeLayer(maxSize + 1, 1, false));
+    const simhost::RenderedFrame f = RenderAfterPreRender();
+    EXPECT_EQ(f.err, PF_Err_OUT_OF_MEMORY);
+    ASSERT_TRUE(f.hasOutput);
+    EXPECT_TRUE(AllZero(f.output));
+    EXPECT_EQ(host.LiveWorldCount(), 0u);
+    ExpectClean();
+}
+
+TEST_F(FrameTest, WithoutAGlobalContextANewThreadGets512AndAClearedOutput) {
+    host.SetInputLayer(MakeLayer(16, 12, false));
+    GlobalData* g = *reinterpret_cast<GlobalData**>(host.GlobalData());
+    const GLContextHandle saved = g->context;
+    g->context = nullptr;  // as after a global set-up that found no GL
+    simhost::RenderedFrame f;
+    std::thread([&] {
+        f = host.RenderFrame();
+        EXPECT_EQ(local_render_data.get(), nullptr);
+        EXPECT_TRUE(NothingCurrent());
+    }).join();
+    g->context = saved;
+    EXPECT_EQ(f.err, PF_Err_INTERNAL_STRUCT_DAMAGED);
+    ASSERT_TRUE(f.hasOutput);
+    EXPECT_TRUE(AllZero(f.output));
+    EXPECT_EQ(host.LiveWorldCount(), 0u);
+}
