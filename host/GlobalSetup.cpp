@@ -63,6 +63,8 @@ PF_Err GlobalSetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* /*para
         global->context = context;
         SetCurrentContext(context);
         CreateGLPrograms(&global->programs);
+    } else {
+        DeleteContext(context);  // none is ignored; a half-made one is released
     }
     CopyGLString(GL_VERSION, global->glVersion);
     CopyGLString(GL_VENDOR, global->glVendor);
