@@ -488,6 +488,27 @@ TEST_F(FrameFailure, AFrameWiderThanTheGPUCanHoldIsRefusedWithAClearedOutput) {
     ExpectClean();
 }
 
+TEST_F(FrameFailure, AnOutputTheGPUCannotHoldIsRefusedToo) {
+    GLint maxSize = 0;
+    {
+        const LocalGLStruct* record = local_render_data.get();
+        ASSERT_NE(record, nullptr);
+        SetCurrentContext(record->context);
+        glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+        SetCurrentContext(nullptr);
+    }
+    ASSERT_GT(maxSize, 8);
+    // The input fits; the announced output (grown by 4 on each side) does not.
+    host.SetInputLayer(MakeLayer(maxSize - 4, 1, false));
+    SetFloat(PARAM_POSITION, 4);
+    const simhost::RenderedFrame f = RenderAfterPreRender();
+    ASSERT_TRUE(f.hasOutput);
+    EXPECT_GT(f.output.width, maxSize);
+    EXPECT_EQ(f.err, PF_Err_OUT_OF_MEMORY);
+    EXPECT_TRUE(AllZero(f.output));
+    ExpectClean();
+}
+
 TEST_F(FrameTest, WithoutAGlobalContextANewThreadGets512AndAClearedOutput) {
     host.SetInputLayer(MakeLayer(16, 12, false));
     GlobalData* g = *reinterpret_cast<GlobalData**>(host.GlobalData());

@@ -82,12 +82,27 @@ TEST(HostTool, DemoRendersTheTestCardAndReportsThePreRender) {
 }
 
 TEST(HostTool, BadSettingsAreRefusedWithAReason) {
-    const ToolRun a = RunTool("render --in x.png --out y.png --set \"Channels=Purple\"");
-    EXPECT_NE(a.status, 0);
-    const ToolRun b = RunTool("render --in /nonexistent/x.png --out y.png");
-    EXPECT_EQ(b.status, 1);
-    EXPECT_NE(b.out.find("/nonexistent/x.png"), std::string::npos) << b.out;
-    const ToolRun c = RunTool("render --in x.png");
+    HLV3_REQUIRE_GL();
+    const std::string png = TempPath("card.png");
+    ASSERT_EQ(RunTool("demo --8bit --out " + png).status, 0);
+    const ToolRun a = RunTool("render --in " + png + " --out " + TempPath("x.png") +
+                              " --set \"Channels=Purple\"");
+    EXPECT_EQ(a.status, 2);
+    EXPECT_NE(a.out.find("'Purple' is not a choice of Channels"), std::string::npos) << a.out;
+    const ToolRun b =
+        RunTool("render --in " + png + " --out " + TempPath("x.png") + " --set Nope=1");
+    EXPECT_EQ(b.status, 2);
+    EXPECT_NE(b.out.find("no parameter is named 'Nope'"), std::string::npos) << b.out;
+    const ToolRun c =
+        RunTool("render --in " + png + " --out " + TempPath("x.png") + " --set Position=far");
     EXPECT_EQ(c.status, 2);
-    EXPECT_NE(c.out.find("usage"), std::string::npos) << c.out;
+    EXPECT_NE(c.out.find("not a valid value for Position"), std::string::npos) << c.out;
+    const ToolRun d = RunTool("render --in /nonexistent/x.png --out y.png");
+    EXPECT_EQ(d.status, 1);
+    EXPECT_NE(d.out.find("/nonexistent/x.png"), std::string::npos) << d.out;
+    const ToolRun e = RunTool("render --in x.png");
+    EXPECT_EQ(e.status, 2);
+    EXPECT_NE(e.out.find("usage"), std::string::npos) << e.out;
+    std::remove(png.c_str());
+    std::remove(TempPath("x.png").c_str());
 }
