@@ -44,6 +44,10 @@ bool CreateFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight
                                         GL_DEPTH_COMPONENT32F);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     if (!IsComplete(t->f0) || !IsComplete(t->f1) || !IsComplete(t->f2) || !IsComplete(t->f3)) {
+        // The refused storage leaves GL errors behind; they belong to this
+        // failure, not to whatever the context does next.
+        for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
+        }
         return false;
     }
     FBOHelper::ClearFBO(&t->f0);

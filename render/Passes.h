@@ -16,8 +16,8 @@ struct FrameTargets {
 
 // Creates the four targets (texture wrap mode from the edge option) and clears
 // them. Returns false, with whatever was made left in *t for
-// ReleaseFrameTargets, when any target is not a complete framebuffer. Needs
-// the frame's context current.
+// ReleaseFrameTargets and no GL error left pending, when any target is not a
+// complete framebuffer. Needs the frame's context current.
 bool CreateFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight, int outputWidth,
                         int outputHeight, FrameTargets* t);
 

@@ -1,0 +1,111 @@
+// Upload and read-back against a live GL context: padded rows, the 8-bit
+// normalisation, a 1 x 1 read-back, and render targets that cannot be made.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "render/Passes.h"
+#include "render/PixelTransfer.h"
+#include "tests/support/GLTestContext.h"
+
+namespace {
+
+PF_EffectWorld World(std::vector<unsigned char>& bytes, A_long w, A_long h, A_long rowbytes) {
+    PF_EffectWorld world = {};
+    world.data = reinterpret_cast<PF_PixelPtr>(bytes.data());
+    world.width = w;
+    world.height = h;
+    world.rowbytes = rowbytes;
+    return world;
+}
+
+}  // namespace
+
+TEST_F(GLTest, UploadSkipsRowPaddingAndNormalisesBytes) {
+    // 3 x 2 RGBA bytes, rows 20 bytes apart (8 bytes of padding, filled with
+    // a value that must not appear in the texture).
+    std::vector<unsigned char> bytes(2 * 20, 0xEE);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            unsigned char* p = &bytes[y * 20 + x * 4];
+            p[0] = static_cast<unsigned char>(10 * (y * 3 + x));
+            p[1] = 20;
+            p[2] = 30;
+            p[3] = 255;
+        }
+    }
+    PF_EffectWorld world = World(bytes, 3, 2, 20);
+    GLRenderBuffer tex = FBOHelper::CreateTextureRenderBuffer(3, 2, GL_RGBA32F, GL_CLAMP_TO_BORDER);
+    UploadToTexture(tex.id, &world, 8);
+    const std::vector<float> texels = ReadTextureRGBA32F(tex.id, 3, 2);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_FLOAT_EQ(texels[i * 4 + 0], 10.f * i / 255.f) << i;
+        EXPECT_FLOAT_EQ(texels[i * 4 + 1], 20.f / 255.f);
+        EXPECT_FLOAT_EQ(texels[i * 4 + 2], 30.f / 255.f);
+        EXPECT_FLOAT_EQ(texels[i * 4 + 3], 1.f);
+    }
+    GLint rowLength = -1, bound = -1;
+    glGetIntegerv(GL_UNPACK_ROW_LENGTH, &rowLength);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(rowLength, 0);
+    EXPECT_EQ(bound, 0);
+    FBOHelper::DeleteRenderBuffer(&tex);
+}
+
+TEST_F(GLTest, ReadBackWritesRowsInPlaceAndLeavesPaddingAlone) {
+    RenderSettings s;
+    s.repeatEdges = false;
+    FrameTargets t;
+    ASSERT_TRUE(CreateFrameTargets(s, 2, 2, 2, 2, &t));
+    // Float pixels into F3 through an upload of a padded float buffer.
+    std::vector<unsigned char> in(2 * 48, 0);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 2; ++x) {
+            const float px[4] = {0.1f * (y * 2 + x), 0.5f, 0.25f, 1.f};
+            std::memcpy(&in[y * 48 + x * 16], px, 16);
+        }
+    }
+    PF_EffectWorld inWorld = World(in, 2, 2, 48);
+    UploadToTexture(t.f3.renderBuffer.id, &inWorld, 32);
+
+    std::vector<unsigned char> out(2 * 48, 0xAB);
+    PF_EffectWorld outWorld = World(out, 2, 2, 48);
+    FBOHelper::FBOtoEffectWorld(&t.f3, &outWorld, 32, GL_COLOR_ATTACHMENT0);
+    for (int y = 0; y < 2; ++y) {
+        EXPECT_EQ(std::memcmp(&out[y * 48], &in[y * 48], 32), 0) << "row " << y;
+        for (int i = 32; i < 48; ++i) {
+            EXPECT_EQ(out[y * 48 + i], 0xAB) << "padding of row " << y;
+        }
+    }
+    // A 1 x 1 read-back in 8 bits takes the first texel, clamped and rounded.
+    std::vector<unsigned char> one(4, 0);
+    PF_EffectWorld oneWorld = World(one, 1, 1, 4);
+    FBOHelper::FBOtoEffectWorld(&t.f3, &oneWorld, 8, GL_COLOR_ATTACHMENT0);
+    EXPECT_EQ(one[0], 0);
+    EXPECT_EQ(one[1], 128);
+    EXPECT_EQ(one[2], 64);
+    EXPECT_EQ(one[3], 255);
+    GLint packLength = -1, fbo = -1;
+    glGetIntegerv(GL_PACK_ROW_LENGTH, &packLength);
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &fbo);
+    EXPECT_EQ(packLength, 0);
+    EXPECT_EQ(fbo, 0);
+    ReleaseFrameTargets(&t);
+}
+
+TEST_F(GLTest, TargetsTheGPUCannotMakeAreReportedAndLeaveNothingBehind) {
+    GLint maxSize = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+    RenderSettings s;
+    FrameTargets t;
+    EXPECT_FALSE(CreateFrameTargets(s, 4, 4, maxSize + 1, 4, &t));
+    ReleaseFrameTargets(&t);
+    EXPECT_EQ(t.f0.fbo, 0u);
+    EXPECT_EQ(t.f0.renderBuffer.id, 0u);
+    FrameTargets empty;
+    EXPECT_FALSE(CreateFrameTargets(s, 0, 0, 4, 4, &empty));
+    ReleaseFrameTargets(&empty);
+    ReleaseFrameTargets(&empty);  // twice is harmless
+    // The fixture checks that no texture or framebuffer survived.
+}
