@@ -178,3 +178,37 @@ TEST(GlobalSetupNoGLChild, SetupReturnsZeroWithAClearedBlock) {
     EXPECT_EQ(host.GlobalSetdown(), PF_Err_NONE);
     EXPECT_TRUE(host.Finish().empty());
 }
+
+TEST(GlobalSetupNoGLChild, AThreadWhoseOwnContextFailsGets512AndNeverRetries) {
+    if (!IsNoGLChild()) {
+        GTEST_SKIP() << "runs in the child process of GlobalSetupWithoutGL only";
+    }
+    simhost::Host host;
+    host.SetEntry(EffectMain);
+    ASSERT_EQ(host.Setup(), PF_Err_NONE);
+    GlobalData* g = BlockOf(host);
+    ASSERT_NE(g, nullptr);
+    ASSERT_EQ(g->context, nullptr);
+    // Pretend global set-up had found GL, so that this thread tries (and, GL
+    // being out of reach in this process, fails) to make its own context.
+    int stand_in = 0;
+    g->context = &stand_in;
+    simhost::Image layer = simhost::Image::Make8(8, 6);
+    layer.At8(3, 3) = PF_Pixel{255, 200, 100, 50};
+    host.SetInputLayer(layer);
+    for (int i = 0; i < 2; ++i) {
+        const simhost::RenderedFrame f = host.RenderFrame();
+        EXPECT_EQ(f.err, PF_Err_INTERNAL_STRUCT_DAMAGED);
+        ASSERT_TRUE(f.hasOutput);
+        for (A_long y = 0; y < f.output.height; ++y) {
+            for (A_long x = 0; x < f.output.width; ++x) {
+                const PF_Pixel& p = f.output.At8(x, y);
+                EXPECT_EQ(p.alpha | p.red | p.green | p.blue, 0) << x << "," << y;
+            }
+        }
+        EXPECT_EQ(host.LiveWorldCount(), 0u);
+    }
+    g->context = nullptr;
+    EXPECT_EQ(host.GlobalSetdown(), PF_Err_NONE);
+    EXPECT_TRUE(host.Finish().empty());
+}
