@@ -490,6 +490,14 @@ Host::Command* Host::CommandOf(PF_ProgPtr effectRef, const char* key) {
                   " called with an effect_ref that belongs to no command in flight");
         return nullptr;
     }
+    // The interaction and smart callbacks belong to the thread the command
+    // arrived on; the host's suites may be called from any thread.
+    const std::string k = key;
+    const bool threadBound = k.rfind("inter.", 0) == 0 || k.rfind("prerender.", 0) == 0 ||
+                             k.rfind("smartrender.", 0) == 0;
+    if (threadBound && command->thread != std::this_thread::get_id()) {
+        Violation(k + " called from a thread other than the one its command arrived on");
+    }
     return command;
 }
 
@@ -514,6 +522,7 @@ std::unique_ptr<Host::Command> Host::NewCommand(PF_Cmd cmd) {
     command->host = this;
     command->serial = nextSerial_++;
     command->cmd = cmd;
+    command->thread = std::this_thread::get_id();
     PF_InData& in = command->in;
     HostAccess::FillInteract(in.inter);
     in.utils = &utils_;

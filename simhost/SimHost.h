@@ -379,6 +379,7 @@ struct Host::Command {
     Host* host = nullptr;
     int serial = 0;
     PF_Cmd cmd = 0;
+    std::thread::id thread;  // the thread the command arrived on
     PF_InData in = {};
     PF_OutData out = {};
     std::vector<PF_ParamDef> paramValues;  // params[] storage

@@ -74,6 +74,25 @@ TEST_F(DriverTest, AStaleEffectRefIsAViolation) {
     EXPECT_HOST_FINISHES_CLEAN(host);
 }
 
+TEST_F(DriverTest, InteractionCallbacksFromAnotherThreadAreViolations) {
+    SetUpEffect();
+    PF_Err fromWorker = -1;
+    InCommand([&](PF_InData* in, PF_OutData*) {
+        std::thread worker([&] {
+            PF_ParamDef def = {};
+            fromWorker = in->inter.checkout_param(in->effect_ref, 0, 0, 1, 30, &def);
+            in->inter.checkin_param(in->effect_ref, &def);
+        });
+        worker.join();
+        return PF_Err_NONE;
+    });
+    EXPECT_EQ(fromWorker, PF_Err_NONE);  // answered, but reported
+    const auto v = host.TakeViolations();
+    EXPECT_EQ(v.size(), 2u) << simhost::Describe(v);
+    EXPECT_TRUE(simhost::Mentions(v, "inter.checkout_param called from a thread other than"));
+    EXPECT_HOST_FINISHES_CLEAN(host);
+}
+
 TEST_F(DriverTest, ConcurrentRendersEachGetTheirOwnBuffers) {
     simhost::Image layer = simhost::Image::MakeFloat(8, 8);
     for (A_long y = 0; y < 8; ++y) {
