@@ -172,13 +172,20 @@ PF_Err DisposeWorld(Host& host, PF_EffectWorld* world, const char* key) {
     return PF_Err_NONE;
 }
 
+// An injected failure is what the effect sees, but the world is disposed all
+// the same, so the failure does not turn into a leak report.
+PF_Err DisposeWorldCall(PF_ProgPtr effect_ref, PF_EffectWorld* world, const char* key) {
+    Host::Command* const command = CurrentOrDie()->CommandOf(effect_ref, key);
+    if (command == nullptr)
+        return PF_Err_BAD_CALLBACK_PARAM;
+    const PF_Err injected = command->host->Enter(key);
+    const PF_Err err = DisposeWorld(*command->host, world, key);
+    return injected != 0 ? injected : err;
+}
+
 PF_Err UtilDisposeWorld(PF_ProgPtr effect_ref, PF_EffectWorld* world) {
     constexpr const char* key = "utils.dispose_world";
-    PF_Err err = 0;
-    Host::Command* const command = Begin(effect_ref, key, &err);
-    if (command == nullptr)
-        return err;
-    return DisposeWorld(*command->host, world, key);
+    return DisposeWorldCall(effect_ref, world, key);
 }
 
 PF_Err SuiteNewWorld(PF_ProgPtr effect_ref, A_long width, A_long height, PF_Boolean clear,
@@ -205,11 +212,7 @@ PF_Err SuiteNewWorld(PF_ProgPtr effect_ref, A_long width, A_long height, PF_Bool
 
 PF_Err SuiteDisposeWorld(PF_ProgPtr effect_ref, PF_EffectWorld* world) {
     constexpr const char* key = "PF World Suite 2.PF_DisposeWorld";
-    PF_Err err = 0;
-    Host::Command* const command = Begin(effect_ref, key, &err);
-    if (command == nullptr)
-        return err;
-    return DisposeWorld(*command->host, world, key);
+    return DisposeWorldCall(effect_ref, world, key);
 }
 
 PF_Err SuiteGetPixelFormat(const PF_EffectWorld* world, PF_PixelFormat* format) {

@@ -37,7 +37,9 @@
 //   "prerender.<member>", "smartrender.<member>"  the smart callbacks
 // FailCall/ThrowOnCall make chosen calls of a key fail or throw. A failing
 // call returns the given error (pointer results: null; void results: no
-// effect) and does nothing else.
+// effect) and does nothing else, except the release calls (ReleaseSuite,
+// PF_DisposeWorld, dispose_world): they return the error but still release,
+// so a test of the effect's error path does not also get a leak report.
 //
 // Extending the host with more suites (the interface-side suites are written
 // this way): keep a static function table whose functions start with

@@ -130,4 +130,19 @@ TEST_F(WorldsTest, WorldsNotDisposedAndForeignWorldsAreViolations) {
     EXPECT_HOST_FINISHES_CLEAN(host);
 }
 
+TEST_F(WorldsTest, AnInjectedDisposalFailureStillFreesTheWorld) {
+    SetUpEffect();
+    host.FailCall("PF World Suite 2.PF_DisposeWorld", 1, PF_Err_OUT_OF_MEMORY);
+    PF_Err disposed = 0;
+    InCommand([&](PF_InData* in, PF_OutData*) {
+        PF_EffectWorld w;
+        Worlds(host)->PF_NewWorld(in->effect_ref, 2, 2, true, PF_PixelFormat_ARGB32, &w);
+        disposed = Worlds(host)->PF_DisposeWorld(in->effect_ref, &w);
+        return PF_Err_NONE;
+    });
+    EXPECT_EQ(disposed, PF_Err_OUT_OF_MEMORY);
+    EXPECT_EQ(host.LiveWorldCount(), 0u);
+    EXPECT_HOST_FINISHES_CLEAN(host);
+}
+
 }  // namespace
