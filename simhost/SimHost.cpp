@@ -344,7 +344,13 @@ PF_Err Host::Enter(const char* key) {
     {
         std::lock_guard<std::recursive_mutex> lock(mu_);
         const int n = ++callCounts_[key];
-        callLog_.emplace_back(key);
+        if (callLog_.size() < settings.callLogLimit) {
+            callLog_.emplace_back(key);
+        } else if (callLog_.size() == settings.callLogLimit && settings.callLogLimit != 0) {
+            std::fprintf(stderr, "simhost: note: call log full at %zu entries; counting goes on\n",
+                         callLog_.size());
+            callLog_.emplace_back("...");
+        }
         for (const auto& f : faults_) {
             if (f->key != key || n < f->first || (f->count >= 0 && n >= f->first + f->count))
                 continue;
@@ -725,7 +731,10 @@ void Host::EndOfCommandChecks(Command& command) {
         if (depth != 0)
             Violation("PARAMS_SETUP left the parameter groups unbalanced");
     }
-    if (command.out.out_flags & PF_OutFlag_DISPLAY_ERROR_MESSAGE) {
+    if ((command.out.out_flags & PF_OutFlag_DISPLAY_ERROR_MESSAGE) &&
+        std::memchr(command.out.return_msg, 0, sizeof(command.out.return_msg)) == nullptr) {
+        Violation(what + " asks to show return_msg, which is not NUL-terminated");
+    } else if (command.out.out_flags & PF_OutFlag_DISPLAY_ERROR_MESSAGE) {
         std::fprintf(stderr, "simhost: %s asks to show the message \"%.*s\"\n", what.c_str(),
                      static_cast<int>(sizeof(command.out.return_msg)), command.out.return_msg);
     }

@@ -112,6 +112,9 @@ struct HostSettings {
     AEGP_LayerFlags layerFlags = 0;  // AEGP_LayerFlag_ADJUSTMENT_LAYER = 0x200
     A_Matrix4 layerToWorld = {{{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}};
 
+    // CallLog() keeps this many keys, then a "..." entry; CallCount goes on.
+    size_t callLogLimit = 200000;
+
     // A command must leave the calling thread's current GL (EGL) context as
     // it found it; the host's own drawing relies on it.
     bool checkGLContext = true;

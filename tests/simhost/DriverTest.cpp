@@ -59,6 +59,18 @@ TEST_F(DriverTest, CommandsOutOfTheHostsOrderAreViolations) {
     EXPECT_HOST_FINISHES_CLEAN(host);
 }
 
+TEST_F(DriverTest, AnUnterminatedErrorMessageIsAViolation) {
+    SetUpEffect();
+    InCommand([&](PF_InData*, PF_OutData* out) {
+        out->out_flags |= PF_OutFlag_DISPLAY_ERROR_MESSAGE;
+        std::memset(out->return_msg, 'x', sizeof out->return_msg);
+        return PF_Err_NONE;
+    });
+    EXPECT_TRUE(
+        simhost::Mentions(host.TakeViolations(), "return_msg, which is not NUL-terminated"));
+    EXPECT_HOST_FINISHES_CLEAN(host);
+}
+
 TEST_F(DriverTest, AStaleEffectRefIsAViolation) {
     SetUpEffect();
     PF_InData kept = {};
