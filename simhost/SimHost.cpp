@@ -738,6 +738,28 @@ void Host::EndOfCommandChecks(Command& command) {
         std::fprintf(stderr, "simhost: %s asks to show the message \"%.*s\"\n", what.c_str(),
                      static_cast<int>(sizeof(command.out.return_msg)), command.out.return_msg);
     }
+    if (command.cmd == PF_Cmd_GLOBAL_SETUP && settings.checkRegistration) {
+        auto hex = [](A_u_long v) {
+            char text[16];
+            std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(v));
+            return std::string(text);
+        };
+        const PF_OutData& o = command.out;
+        if (o.my_version != settings.registeredVersion) {
+            Violation("GLOBAL_SETUP reports version " + hex(o.my_version) +
+                      " but the registration declares " + hex(settings.registeredVersion));
+        }
+        if (o.out_flags != settings.registeredOutFlags) {
+            Violation("GLOBAL_SETUP reports out_flags " + hex(static_cast<A_u_long>(o.out_flags)) +
+                      " but the registration declares " +
+                      hex(static_cast<A_u_long>(settings.registeredOutFlags)));
+        }
+        if (o.out_flags2 != settings.registeredOutFlags2) {
+            Violation("GLOBAL_SETUP reports out_flags2 " +
+                      hex(static_cast<A_u_long>(o.out_flags2)) + " but the registration declares " +
+                      hex(static_cast<A_u_long>(settings.registeredOutFlags2)));
+        }
+    }
     if (command.cmd == PF_Cmd_GLOBAL_SETUP) {
         globalData_ = command.out.global_data;
     } else if (command.out.global_data != command.in.global_data) {

@@ -112,6 +112,14 @@ struct HostSettings {
     AEGP_LayerFlags layerFlags = 0;  // AEGP_LayerFlag_ADJUSTMENT_LAYER = 0x200
     A_Matrix4 layerToWorld = {{{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}};
 
+    // What the registration resource declares. When `checkRegistration` is
+    // set, GLOBAL_SETUP must report the same version and flag words (the host
+    // warns about a mismatch when it loads the effect).
+    bool checkRegistration = false;
+    A_u_long registeredVersion = 0;
+    A_long registeredOutFlags = 0;
+    A_long registeredOutFlags2 = 0;
+
     // CallLog() keeps this many keys, then a "..." entry; CallCount goes on.
     size_t callLogLimit = 200000;
 

@@ -71,6 +71,25 @@ TEST_F(DriverTest, AnUnterminatedErrorMessageIsAViolation) {
     EXPECT_HOST_FINISHES_CLEAN(host);
 }
 
+TEST_F(DriverTest, GlobalSetupMustMatchTheRegistration) {
+    host.settings.checkRegistration = true;
+    host.settings.registeredVersion = 0x00180001;
+    host.settings.registeredOutFlags = 0x04008000;
+    host.settings.registeredOutFlags2 = 0x08201408;
+    On(PF_Cmd_GLOBAL_SETUP, [](PF_InData*, PF_OutData* out, PF_ParamDef**, void*) {
+        out->my_version = 0x00180001;
+        out->out_flags = 0x04008000;
+        out->out_flags2 = 0x08201400;  // one flag short
+        return PF_Err_NONE;
+    });
+    SetUpEffect();
+    const auto v = host.TakeViolations();
+    EXPECT_EQ(v.size(), 1u) << simhost::Describe(v);
+    EXPECT_TRUE(
+        simhost::Mentions(v, "out_flags2 0x8201400 but the registration declares 0x8201408"));
+    EXPECT_HOST_FINISHES_CLEAN(host);
+}
+
 TEST_F(DriverTest, AStaleEffectRefIsAViolation) {
     SetUpEffect();
     PF_InData kept = {};
