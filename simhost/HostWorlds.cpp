@@ -167,6 +167,7 @@ PF_Err DisposeWorld(Host& host, PF_EffectWorld* world, const char* key) {
                        ")");
         return PF_Err_BAD_CALLBACK_PARAM;
     }
+    HostAccess::CheckPadding(host, *world, key);
     HostAccess::DropWorld(host, world);
     world->data = nullptr;
     return PF_Err_NONE;

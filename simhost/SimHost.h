@@ -62,6 +62,25 @@
 // host-made worlds (HostSettings::rowPaddingBytes) is watched: a write into it
 // is a violation. Checked-out input pixels are copies; writing into them is a
 // violation.
+//
+// Other violations: commands out of the host's order (anything before
+// GLOBAL_SETUP, parameter commands before PARAMS_SETUP, anything after
+// GLOBAL_SETDOWN); an exception escaping the entry point or an iterate
+// callback; an effect_ref of a command that has returned; interaction and
+// smart callbacks called off the command's thread; a command that changes the
+// thread's current GL context; add_param outside PARAMS_SETUP, with an index
+// other than -1, an unterminated name, a popup whose choice count or default
+// does not match, a slider default outside its valid range; num_params not
+// matching the parameters added; unbalanced groups; check-outs not checked
+// in, check-ins of definitions never checked out; suites, worlds and handles
+// still held when their command returns (global data excepted); releases of
+// suites never acquired, disposals of unknown handles or worlds; sprintf or
+// strcpy past the end of return_msg; pre-render result_rect outside
+// max_result_rect; and every call of a slot the host does not simulate.
+//
+// Pixel utilities: fill with a null colour clears to transparent black;
+// premultiply forward 1 multiplies colour by alpha, forward 0 divides it by
+// alpha where alpha > 0 (8-bit results rounded to nearest, clamped to 255).
 
 #include "host/HostInterface.h"
 #include "simhost/Image.h"

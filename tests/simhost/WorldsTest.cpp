@@ -2,6 +2,8 @@
 
 #include "FakeEffect.h"
 
+#include <cstring>
+
 namespace {
 
 using fake::Fixture;
@@ -142,6 +144,22 @@ TEST_F(WorldsTest, AnInjectedDisposalFailureStillFreesTheWorld) {
     });
     EXPECT_EQ(disposed, PF_Err_OUT_OF_MEMORY);
     EXPECT_EQ(host.LiveWorldCount(), 0u);
+    EXPECT_HOST_FINISHES_CLEAN(host);
+}
+
+TEST_F(WorldsTest, WritingIntoRowPaddingIsAViolation) {
+    host.settings.rowPaddingBytes = 16;
+    SetUpEffect();
+    InCommand([&](PF_InData* in, PF_OutData*) {
+        PF_EffectWorld w;
+        Worlds(host)->PF_NewWorld(in->effect_ref, 2, 3, true, PF_PixelFormat_ARGB32, &w);
+        // A copy that assumes rows of width * 4 bytes runs into row 1's padding.
+        std::memset(w.data, 1, static_cast<size_t>(w.width) * 4 * 3);
+        return Worlds(host)->PF_DisposeWorld(in->effect_ref, &w);
+    });
+    EXPECT_TRUE(simhost::Mentions(
+        host.TakeViolations(),
+        "PF World Suite 2.PF_DisposeWorld: row 0 was written past its last pixel"));
     EXPECT_HOST_FINISHES_CLEAN(host);
 }
 
