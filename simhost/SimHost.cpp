@@ -549,8 +549,18 @@ std::unique_ptr<Host::Command> Host::NewCommand(PF_Cmd cmd) {
     in.time_scale = settings.timeScale;
     in.field = settings.field;
     in.shutter_angle = 0;
-    in.width = settings.layerWidth != 0 ? settings.layerWidth : inputLayer_.width;
-    in.height = settings.layerHeight != 0 ? settings.layerHeight : inputLayer_.height;
+    // The layer image is at the current resolution; in_data carries the
+    // layer's full-resolution size.
+    auto fullSize = [](A_long size, const PF_RationalScale& scale) {
+        if (scale.num <= 0)
+            return size;
+        return static_cast<A_long>((static_cast<long long>(size) * scale.den + scale.num - 1) /
+                                   scale.num);
+    };
+    in.width = settings.layerWidth != 0 ? settings.layerWidth
+                                        : fullSize(inputLayer_.width, settings.downsampleX);
+    in.height = settings.layerHeight != 0 ? settings.layerHeight
+                                          : fullSize(inputLayer_.height, settings.downsampleY);
     in.extent_hint = PF_LRect{0, 0, inputLayer_.width, inputLayer_.height};
     in.output_origin_x = 0;
     in.output_origin_y = 0;

@@ -113,7 +113,8 @@ struct HostSettings {
     PF_Quality quality = PF_Quality_HI;
     PF_Field field = PF_Field_FRAME;
     // in_data->width/height: the layer's size at full resolution. 0 takes the
-    // input layer image's size.
+    // input layer image's size (which is at the current resolution) divided
+    // by the downsample factor, rounded up.
     A_long layerWidth = 0;
     A_long layerHeight = 0;
     // Threads the iterate suites spread rows over.

@@ -42,6 +42,16 @@ TEST_F(DriverTest, InDataCarriesTheHostsSettings) {
     EXPECT_EQ(seen.height, 100);
     EXPECT_EQ(seen.pica_basicP, host.BasicSuite());
     EXPECT_EQ(seen.global_data, nullptr);
+    // Without an explicit size the layer image is scaled back to full resolution.
+    host.settings.layerWidth = 0;
+    host.settings.layerHeight = 0;
+    On(PF_Cmd_UPDATE_PARAMS_UI, [&](PF_InData* in, PF_OutData*, PF_ParamDef**, void*) {
+        seen = *in;
+        return PF_Err_NONE;
+    });
+    host.UpdateParamsUI();
+    EXPECT_EQ(seen.width, 200);
+    EXPECT_EQ(seen.height, 100);
     EXPECT_NE(seen.effect_ref, nullptr);
     EXPECT_NE(seen.utils, nullptr);
     EXPECT_HOST_FINISHES_CLEAN(host);
