@@ -49,11 +49,12 @@ int32_t OutputMargin(const ParamValues& p, const ExpansionValues& e, int32_t w, 
             PF_LRect u =
                 Coords2Rect(corners, -e.positionPixels, -e.rotationDegrees, e.scaleExtent, centre);
             UnionLRect(r1, &u);
-            const double ex = std::ceil(((u.right - u.left) - w) * 0.5);
-            const double ey = std::ceil(((u.bottom - u.top) - h) * 0.5);
-            const int32_t m = TruncToInt(std::max(ex, ey)) + e.blurMargin;
-            return TruncToInt(std::min(static_cast<double>(m), static_cast<double>(e.limit)) +
-                              e.aux);
+            // A tiny scale of a huge layer spans more than 32 bits: widths and
+            // the margin sum are taken in double.
+            const double ex = std::ceil((static_cast<double>(u.right) - u.left - w) * 0.5);
+            const double ey = std::ceil((static_cast<double>(u.bottom) - u.top - h) * 0.5);
+            const double m = static_cast<double>(TruncToInt(std::max(ex, ey))) + e.blurMargin;
+            return TruncToInt(std::min(m, static_cast<double>(e.limit)) + e.aux);
         }
         case EXPANSION_MANUAL:
             return TruncToInt(e.aux);

@@ -85,6 +85,23 @@ TEST(Expansion, HalfAndDoubleScaleGrowAlike) {
     EXPECT_EQ(OutMargin(p), 100);
 }
 
+TEST(Expansion, AHugeLayerScaledToNothingStillGrowsByTheLimit) {
+    // Scale 0 counts as 100000x: the corners of a 30000 px layer land about
+    // 1.5e9 px from its centre, so the union spans some 3e9 px (4.2e9 turned
+    // by 45 degrees), more than a 32-bit integer holds. The automatic part is
+    // far beyond the limit, so the margin is the limit plus aux.
+    ParamValues p = AutoMode();
+    p.scale = 0;
+    p.expansionLimit = 10000;
+    p.auxExpansion = 5000;
+    EXPECT_EQ(OutputMargin(p, DeriveExpansion(p, 1.0), 30000, 30000), 15000);
+    p.rotation = Fixed(45);
+    EXPECT_EQ(OutputMargin(p, DeriveExpansion(p, 1.0), 30000, 30000), 15000);
+    p.auxExpansion = 0;
+    p.expansionLimit = 1000;
+    EXPECT_EQ(OutputMargin(p, DeriveExpansion(p, 1.0), 30000, 30000), 1000);
+}
+
 TEST(Expansion, QuarterTurnOfAWideLayer) {
     // The turned corners span 100 x 200: ex = -50, ey = 50.
     ParamValues p = AutoMode();
