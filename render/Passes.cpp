@@ -4,25 +4,6 @@
 
 namespace {
 
-bool IsComplete(const PX_FBO& target) {
-    if (target.fbo == 0 || target.renderBuffer.id == 0) {
-        return false;
-    }
-    glBindFramebuffer(GL_FRAMEBUFFER, target.fbo);
-    const GLenum status = glCheckFramebufferStatus(GL_FRAMEBUFFER);
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    return status == GL_FRAMEBUFFER_COMPLETE;
-}
-
-void ReleaseTarget(PX_FBO* target) {
-    if (target->fbo != 0) {
-        FBOHelper::DeleteGenericFBO(target);
-    } else if (target->renderBuffer.id != 0) {
-        // A framebuffer that failed to complete leaves its texture behind.
-        FBOHelper::DeleteRenderBuffer(&target->renderBuffer);
-    }
-}
-
 Vec2f Pair(const float v[2]) {
     return Vec2f{v[0], v[1]};
 }
@@ -43,7 +24,9 @@ bool CreateFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight
     t->f3 = FBOHelper::CreateTextureFBO(outputWidth, outputHeight, wrap, GL_RGBA32F,
                                         GL_DEPTH_COMPONENT32F);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    if (!IsComplete(t->f0) || !IsComplete(t->f1) || !IsComplete(t->f2) || !IsComplete(t->f3)) {
+    // CreateTextureFBO gives a framebuffer only when it is complete, and
+    // releases the texture of one that is not.
+    if (t->f0.fbo == 0 || t->f1.fbo == 0 || t->f2.fbo == 0 || t->f3.fbo == 0) {
         // The refused storage leaves GL errors behind; they belong to this
         // failure, not to whatever the context does next.
         for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
@@ -58,10 +41,10 @@ bool CreateFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight
 }
 
 void ReleaseFrameTargets(FrameTargets* t) {
-    ReleaseTarget(&t->f0);
-    ReleaseTarget(&t->f1);
-    ReleaseTarget(&t->f2);
-    ReleaseTarget(&t->f3);
+    FBOHelper::DeleteGenericFBO(&t->f0);
+    FBOHelper::DeleteGenericFBO(&t->f1);
+    FBOHelper::DeleteGenericFBO(&t->f2);
+    FBOHelper::DeleteGenericFBO(&t->f3);
 }
 
 void RunPreProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,

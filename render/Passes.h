@@ -21,8 +21,7 @@ struct FrameTargets {
 bool CreateFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight, int outputWidth,
                         int outputHeight, FrameTargets* t);
 
-// Deletes every GL object of the four targets, including the texture of a
-// target whose framebuffer failed to complete. Safe to call twice.
+// Deletes every GL object of the four targets. Safe to call twice.
 void ReleaseFrameTargets(FrameTargets* t);
 
 // The passes of one frame, in the only order they may run: pre-process (F0 ->
