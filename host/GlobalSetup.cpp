@@ -82,11 +82,7 @@ PF_Err GlobalSetdown(PF_InData* in_data) {
         static_cast<GlobalData*>(suites.HandleSuite1()->host_lock_handle(in_data->global_data));
     if (global && global->context) {
         SetCurrentContext(global->context);
-        DeleteProgram(&global->programs.preProc);
-        DeleteProgram(&global->programs.aberrate);
-        DeleteProgram(&global->programs.blurW);
-        DeleteProgram(&global->programs.blurH);
-        DeleteProgram(&global->programs.postProc);
+        DeleteGLPrograms(&global->programs);
         DeleteContext(global->context);
         global->context = nullptr;
         SetCurrentContext(nullptr);
