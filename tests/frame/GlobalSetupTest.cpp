@@ -83,8 +83,25 @@ TEST_F(GlobalSetupTest, WithGLTheBlockHoldsAContextProgramsAndTexts) {
     EXPECT_LT(std::strlen(g->glRenderer), 100u);
     EXPECT_EQ(eglGetCurrentContext(), EGL_NO_CONTEXT) << "set-up left its context current";
 
+    EGLDisplay display = EGL_NO_DISPLAY;
+    EGLContext global = EGL_NO_CONTEXT;
+    {
+        const ScopedCurrentContext keep;
+        SetCurrentContext(g->context);
+        display = eglGetCurrentDisplay();
+        global = eglGetCurrentContext();
+    }
+    ASSERT_NE(global, EGL_NO_CONTEXT);
+
     EXPECT_EQ(host.GlobalSetdown(), PF_Err_NONE);
     EXPECT_EQ(eglGetCurrentContext(), EGL_NO_CONTEXT) << "set-down left a context current";
+    // The global context is gone: EGL no longer knows it.
+    if (eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, global) == EGL_TRUE) {
+        ADD_FAILURE() << "set-down left the global context alive";
+        eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+    } else {
+        EXPECT_EQ(eglGetError(), EGL_BAD_CONTEXT);
+    }
 }
 
 TEST_F(GlobalSetupTest, TheCallersContextIsCurrentAgainAfterwards) {
