@@ -80,6 +80,9 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
     const RenderSettings settings = DeriveRenderSettings(params, in_data->downsample_x,
                                                          GeometryOf(*input), GeometryOf(*output));
 
+    // The host may draw with its own context on this thread: it is current
+    // again on every way out (a thread that had none is left with none).
+    const ScopedCurrentContext restoreHostsContext;
     InitThreadLocalRenderData(in_data, out_data);
     const LocalGLStruct* record = local_render_data.get();
     if (!record || !record->context) {

@@ -11,6 +11,7 @@
 // step): kFloatTol = 4e-3 and kByteTol = 2/255, one 8-bit rounding step on
 // either side. A fault of the chain (a wrong offset, channel, order or
 // uniform) moves whole areas by far more.
+#include <EGL/egl.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -551,4 +552,22 @@ TEST_F(FrameTest, FramesOnSeveralThreadsAtOnceAllMatch) {
         EXPECT_EQ(f.err, PF_Err_NONE);
         EXPECT_TRUE(f.output.SamePixels(single.output));
     }
+}
+
+TEST_F(FrameTest, TheHostsOwnContextIsCurrentAgainAfterAFrame) {
+    // A host that draws with GL on the thread it lends keeps its context:
+    // the frame's own context is current only while the frame renders.
+    const GLContextHandle hosts = CreateContext(nullptr);
+    ASSERT_TRUE(IsContextValid(hosts));
+    SetCurrentContext(hosts);
+    const EGLContext before = eglGetCurrentContext();
+    ASSERT_NE(before, EGL_NO_CONTEXT);
+    host.SetInputLayer(MakeLayer(24, 16, false));
+    EXPECT_EQ(host.RenderFrame().err, PF_Err_NONE);
+    EXPECT_EQ(eglGetCurrentContext(), before);
+    // Again once the thread has its own context from the first frame.
+    EXPECT_EQ(host.RenderFrame().err, PF_Err_NONE);
+    EXPECT_EQ(eglGetCurrentContext(), before);
+    SetCurrentContext(nullptr);
+    DeleteContext(hosts);
 }
