@@ -81,11 +81,13 @@ PF_Err GlobalSetdown(PF_InData* in_data) {
     GlobalData* global =
         static_cast<GlobalData*>(suites.HandleSuite1()->host_lock_handle(in_data->global_data));
     if (global && global->context) {
+        // As in set-up, the host's own GL state is left as it was found: a
+        // thread that had no context current has none afterwards.
+        const ScopedCurrentContext restoreCallersContext;
         SetCurrentContext(global->context);
         DeleteGLPrograms(&global->programs);
         DeleteContext(global->context);
         global->context = nullptr;
-        SetCurrentContext(nullptr);
     }
     return PF_Err_NONE;
 }

@@ -117,8 +117,10 @@ TEST_F(GlobalSetupTest, TheCallersContextIsCurrentAgainAfterwards) {
     ASSERT_NE(BlockOf(host), nullptr);
     EXPECT_NE(BlockOf(host)->context, nullptr);
 
-    SetCurrentContext(nullptr);
+    // Set-down makes the global context current only to delete it.
     EXPECT_EQ(host.GlobalSetdown(), PF_Err_NONE);
+    EXPECT_EQ(eglGetCurrentContext(), before);
+    SetCurrentContext(nullptr);
     DeleteContext(callers);
 }
 
