@@ -6,7 +6,8 @@
 #include "render/RenderSettings.h"
 
 // The four render targets of one frame: F0 holds the uploaded input (input
-// size), F1 to F3 are output-sized. Owned by the frame; see FrameTargetsGuard.
+// size), F1 to F3 are output-sized. Owned by the frame, which releases them
+// with ReleaseFrameTargets on every path out.
 struct FrameTargets {
     PX_FBO f0 = {};
     PX_FBO f1 = {};
