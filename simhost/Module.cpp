@@ -1,14 +1,12 @@
 #include "simhost/Module.h"
 
-#include <dlfcn.h>
+#include "simhost/Platform.h"
 
 namespace simhost {
 
 Module::Module(const std::string& path) {
-    handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    handle_ = LoadModuleFile(path, &error_);
     if (handle_ == nullptr) {
-        const char* const message = dlerror();
-        error_ = message != nullptr ? message : "dlopen failed";
         return;
     }
     effectMain_ = reinterpret_cast<PF_FilterProc>(Symbol("EffectMain"));
@@ -18,14 +16,13 @@ Module::Module(const std::string& path) {
 
 Module::~Module() {
     if (handle_ != nullptr)
-        dlclose(handle_);
+        UnloadModuleFile(handle_);
 }
 
 void* Module::Symbol(const char* name) const {
     if (handle_ == nullptr)
         return nullptr;
-    dlerror();
-    return dlsym(handle_, name);
+    return ModuleFileSymbol(handle_, name);
 }
 
 A_Err PluginDataRecorder::Callback(PF_PluginDataPtr inPtr, const A_u_char* name,

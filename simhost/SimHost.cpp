@@ -1,15 +1,14 @@
 #include "simhost/SimHost.h"
 
-#include "simhost/HostInternal.h"
-#include "simhost/Unsimulated.h"
-
-#include <dlfcn.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <typeinfo>
+
+#include "simhost/HostInternal.h"
+#include "simhost/Platform.h"
+#include "simhost/Unsimulated.h"
 
 namespace simhost {
 
@@ -101,20 +100,6 @@ SPErr SPReleaseSuite(const char* name, int32 version) {
     const PF_Err injected = host.Enter("SPBasic.ReleaseSuite");
     const SPErr err = host.SuiteRelease(name, version);
     return injected != 0 ? injected : err;
-}
-
-// The EGL context current on the calling thread, looked up only when the
-// process has EGL loaded (an effect that never touched GL cannot have left a
-// context current). Null when none is current or EGL is not loaded.
-void* CurrentEGLContext() {
-    void* const egl = dlopen("libEGL.so.1", RTLD_NOW | RTLD_NOLOAD);
-    if (egl == nullptr)
-        return nullptr;
-    using GetCurrent = void* (*)();
-    const GetCurrent get = reinterpret_cast<GetCurrent>(dlsym(egl, "eglGetCurrentContext"));
-    void* const context = get != nullptr ? get() : nullptr;
-    dlclose(egl);
-    return context;
 }
 
 std::string Pointer(const void* p) {
@@ -586,7 +571,7 @@ PF_Err Host::CallEntry(Command& command, void* extra) {
     const int savedSerial = tls_commandSerial;
     tls_commandSerial = command.serial;
     PF_Err result = 0;
-    void* const contextBefore = settings.checkGLContext ? CurrentEGLContext() : nullptr;
+    void* const contextBefore = settings.checkGLContext ? CurrentGLContextOfThread() : nullptr;
     try {
         result = entry_(command.cmd, &command.in, &command.out, params, output, extra);
     } catch (...) {
@@ -596,7 +581,7 @@ PF_Err Host::CallEntry(Command& command, void* extra) {
     }
     tls_commandSerial = savedSerial;
     if (settings.checkGLContext) {
-        void* const contextAfter = CurrentEGLContext();
+        void* const contextAfter = CurrentGLContextOfThread();
         if (contextAfter != contextBefore) {
             Violation("command " + std::to_string(command.cmd) +
                       " changed the GL context current on the host's thread (before " +

@@ -10,6 +10,8 @@ std::string GLUnavailableReason() {
     static std::once_flag once;
     static std::string reason;
     std::call_once(once, [] {
+        // Taken first: on Windows CreateContext leaves the new context current.
+        ScopedCurrentContext keep;
         GLContextHandle probe = nullptr;
         const std::string printed = CaptureStdout([&] { probe = CreateContext(nullptr); });
         if (!probe) {
@@ -19,7 +21,6 @@ std::string GLUnavailableReason() {
             }
             return;
         }
-        ScopedCurrentContext keep;
         SetCurrentContext(probe);
         GLint major = 0;
         GLint minor = 0;
