@@ -6,7 +6,6 @@
 // host reads and writes them by offset.
 
 #include "A.h"
-#include "AE_EffectVers.h"
 #include "AE_EffectPixelFormat.h"
 
 #pragma pack(push, 8)

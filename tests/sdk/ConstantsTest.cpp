@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "AE_EffectVers.h"  // the published AE_Effect.h does not include it
 #include "host/HostInterface.h"
 
 namespace {
