@@ -13,12 +13,15 @@ struct Command {
     const char* summary;
 };
 
+// A build without the image libraries (the Windows one) only lists.
 constexpr Command kCommands[] = {
     {"list", RunList, "registration data, PiPL and parameter table of a module"},
+#if !HLV3_HOSTTOOL_LIST_ONLY
     {"render", RunRender, "render one frame through the module"},
     {"demo", RunDemo, "render the demonstration frames"},
     {"bench", RunBench, "measure render times"},
     {"banner", RunBanner, "draw the controls header into an image"},
+#endif
 };
 
 void PrintUsage(std::FILE* to) {
