@@ -9,6 +9,9 @@ packages=(
   libegl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri
   libpng-dev libopenexr-dev
   glslang-tools clang-format
+  # The Windows plug-in: cross compiler, and Wine on a virtual X server with
+  # Mesa behind Wine's opengl32 for its tests.
+  g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth debian-archive-keyring
 )
 
 missing=()

@@ -1,0 +1,255 @@
+// The Windows context operations, run under Windows or Wine: observed through
+// WGL and user32 themselves, with failures injected by swapping entries of
+// this program's import address table (the context code is linked in, so its
+// calls go through those entries).
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "context/Context.h"
+#include "context/win/WGLContext.h"
+#include "gl/GLApi.h"
+#include "gl/Programs.h"
+#include "tests/support/GLStdoutCapture.h"
+#include "tests/support/GLTestContext.h"
+
+extern "C" {
+extern void* __imp_RegisterClassExA;
+extern void* __imp_CreateWindowExA;
+extern void* __imp_GetDC;
+extern void* __imp_SetPixelFormat;
+extern void* __imp_wglCreateContext;
+extern void* __imp_wglMakeCurrent;
+extern void* __imp_wglGetProcAddress;
+}
+
+namespace {
+
+// Replaces one import address table entry for its lifetime.
+struct ImportPatch {
+    void** slot;
+    void* saved;
+    ImportPatch(void** entry, void* replacement) : slot(entry), saved(*entry) {
+        Write(replacement);
+    }
+    ~ImportPatch() { Write(saved); }
+    ImportPatch(const ImportPatch&) = delete;
+    ImportPatch& operator=(const ImportPatch&) = delete;
+    void Write(void* value) {
+        DWORD old = 0;
+        VirtualProtect(slot, sizeof(void*), PAGE_READWRITE, &old);
+        *slot = value;
+        VirtualProtect(slot, sizeof(void*), old, &old);
+    }
+};
+
+void* g_realGetProcAddress = nullptr;
+
+ATOM WINAPI RefuseClass(const WNDCLASSEXA*) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return 0;
+}
+HWND WINAPI RefuseWindow(DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE,
+                         LPVOID) {
+    return nullptr;
+}
+HDC WINAPI RefuseDC(HWND) {
+    return nullptr;
+}
+BOOL WINAPI RefusePixelFormat(HDC, int, const PIXELFORMATDESCRIPTOR*) {
+    return FALSE;
+}
+HGLRC WINAPI RefuseContext(HDC) {
+    return nullptr;
+}
+BOOL WINAPI RefuseMakeCurrent(HDC, HGLRC) {
+    return FALSE;
+}
+// A driver without WGL_ARB_create_context: everything else is found.
+PROC WINAPI HideCreateContextAttribs(LPCSTR name) {
+    if (std::string(name) == "wglCreateContextAttribsARB") {
+        return nullptr;
+    }
+    return reinterpret_cast<PROC(WINAPI*)(LPCSTR)>(g_realGetProcAddress)(name);
+}
+
+bool ClassRegistered() {
+    WNDCLASSEXA info = {};
+    info.cbSize = sizeof info;
+    return GetClassInfoExA(nullptr, HLVkGLClassStrZ, &info) != 0;
+}
+
+HWND AnyHiddenWindow() {
+    return FindWindowA(HLVkGLClassStrZ, nullptr);
+}
+
+}  // namespace
+
+TEST(WGLContext, CreateGivesCurrentCoreContextOnItsOwnHiddenWindow) {
+    HLV3_REQUIRE_GL();
+    GLContextHandle context = nullptr;
+    const std::string printed = CaptureStdout([&] { context = CreateContext(nullptr); });
+    ASSERT_NE(context, nullptr);
+    EXPECT_EQ(printed, "");
+    const WinGLContext* record = static_cast<const WinGLContext*>(context);
+    EXPECT_TRUE(IsContextValid(context));
+    EXPECT_NE(record->window, nullptr);
+    EXPECT_NE(record->device, nullptr);
+    EXPECT_FALSE(IsWindowVisible(record->window));
+    char title[64] = {};
+    GetWindowTextA(record->window, title, sizeof title);
+    EXPECT_STREQ(title, "OpenGL-using FBOs in AE");
+
+    // Left current, as the Windows layer promises.
+    EXPECT_EQ(wglGetCurrentContext(), record->context);
+    GLint major = 0, minor = 0, profile = 0;
+    glGetIntegerv(GL_MAJOR_VERSION, &major);
+    glGetIntegerv(GL_MINOR_VERSION, &minor);
+    glGetIntegerv(GL_CONTEXT_PROFILE_MASK, &profile);
+    EXPECT_GE(major * 10 + minor, 32);
+    EXPECT_TRUE(profile & GL_CONTEXT_CORE_PROFILE_BIT);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+
+    DeleteContext(context);
+    EXPECT_EQ(wglGetCurrentContext(), nullptr);
+    EXPECT_EQ(AnyHiddenWindow(), nullptr);
+    EXPECT_FALSE(ClassRegistered());
+}
+
+TEST(WGLContext, ContextsComeAndGoIndependently) {
+    HLV3_REQUIRE_GL();
+    // The second registration finds the class already there, which is fine.
+    GLContextHandle first = CreateContext(nullptr);
+    GLContextHandle second = CreateContext(nullptr);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    const HGLRC secondGL = static_cast<const WinGLContext*>(second)->context;
+    EXPECT_EQ(wglGetCurrentContext(), secondGL);
+
+    // Deleting a context that is not current leaves the current one alone.
+    // (Its class unregistration fails on Windows while the other window
+    // uses the class; either way the next creation registers or finds it.)
+    DeleteContext(first);
+    EXPECT_EQ(wglGetCurrentContext(), secondGL);
+    const GLuint program = glCreateProgram();
+    EXPECT_NE(program, 0u);
+    glDeleteProgram(program);
+
+    GLContextHandle third = CreateContext(nullptr);
+    ASSERT_NE(third, nullptr);
+    SetCurrentContext(second);
+    EXPECT_EQ(wglGetCurrentContext(), secondGL);
+    EXPECT_NE(glGetString(GL_VERSION), nullptr);
+    DeleteContext(third);
+    DeleteContext(second);
+    EXPECT_EQ(wglGetCurrentContext(), nullptr);
+    EXPECT_EQ(AnyHiddenWindow(), nullptr);
+}
+
+TEST(WGLContext, SavedStateRestoresAndNoneMeansNothingCurrent) {
+    HLV3_REQUIRE_GL();
+    const std::string printed = CaptureStdout([] {
+        SetCurrentContext(nullptr);
+        DeleteContext(nullptr);
+    });
+    EXPECT_EQ(printed, "");
+    EXPECT_EQ(wglGetCurrentContext(), nullptr);
+    EXPECT_FALSE(IsContextValid(nullptr));
+    WinGLContext empty = {nullptr, nullptr, nullptr, false};
+    EXPECT_FALSE(IsContextValid(&empty));
+    SetCurrentContext(&empty);
+    EXPECT_EQ(wglGetCurrentContext(), nullptr);
+
+    // Nothing current: the saved state is none, and restoring it keeps none.
+    GLContextHandle nothing = GetCurrentContext();
+    EXPECT_EQ(nothing, nullptr);
+
+    GLContextHandle host = CreateContext(nullptr);
+    GLContextHandle ours = CreateContext(nullptr);
+    ASSERT_NE(host, nullptr);
+    ASSERT_NE(ours, nullptr);
+    SetCurrentContext(host);
+    const HGLRC hostGL = wglGetCurrentContext();
+    GLContextHandle saved = GetCurrentContext();
+    ASSERT_NE(saved, nullptr);
+    EXPECT_TRUE(IsContextValid(saved));
+    SetCurrentContext(ours);
+    EXPECT_NE(wglGetCurrentContext(), hostGL);
+    SetCurrentContext(saved);
+    EXPECT_EQ(wglGetCurrentContext(), hostGL);
+    // Freeing the saved handle frees the record only.
+    DeleteContext(saved);
+    EXPECT_EQ(wglGetCurrentContext(), hostGL);
+    EXPECT_NE(glGetString(GL_VERSION), nullptr);
+
+    SetCurrentContext(nothing);
+    EXPECT_EQ(wglGetCurrentContext(), nullptr);
+    DeleteContext(ours);
+    DeleteContext(host);
+}
+
+TEST(WGLContext, EveryFailedStepPrintsItsLineAndLeavesNothingBehind) {
+    HLV3_REQUIRE_GL();
+    g_realGetProcAddress = __imp_wglGetProcAddress;
+    struct Row {
+        const char* step;
+        void** entry;
+        void* replacement;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"class", &__imp_RegisterClassExA, reinterpret_cast<void*>(&RefuseClass),
+         "Can't Register Window Class\n"},
+        {"window", &__imp_CreateWindowExA, reinterpret_cast<void*>(&RefuseWindow),
+         "Window Creation Failed\n"},
+        {"device context", &__imp_GetDC, reinterpret_cast<void*>(&RefuseDC),
+         "Cannot create Drawing Context.\n"},
+        {"refused pixel format", &__imp_SetPixelFormat, reinterpret_cast<void*>(&RefusePixelFormat),
+         "Cannot create OPENGL Context.\n"},
+        {"legacy context", &__imp_wglCreateContext, reinterpret_cast<void*>(&RefuseContext),
+         "Cannot create OPENGL Context.\n"},
+        {"make current", &__imp_wglMakeCurrent, reinterpret_cast<void*>(&RefuseMakeCurrent),
+         "Cannot Make Temp Context Current.\n"},
+        {"no wglCreateContextAttribsARB", &__imp_wglGetProcAddress,
+         reinterpret_cast<void*>(&HideCreateContextAttribs),
+         "WGL Create Context Attrib isn't supported.\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.step);
+        GLContextHandle context = nullptr;
+        std::string printed;
+        {
+            const ImportPatch patch(row.entry, row.replacement);
+            printed = CaptureStdout([&] { context = CreateContext(nullptr); });
+        }
+        EXPECT_EQ(context, nullptr);
+        EXPECT_EQ(printed, row.message);
+        EXPECT_EQ(wglGetCurrentContext(), nullptr);
+        EXPECT_EQ(AnyHiddenWindow(), nullptr);
+        EXPECT_FALSE(ClassRegistered());
+    }
+    // The real entries are back: creation works again.
+    GLContextHandle context = CreateContext(nullptr);
+    EXPECT_NE(context, nullptr);
+    DeleteContext(context);
+}
+
+TEST(WGLContext, TheFiveProgramsBuildInACoreContext) {
+    HLV3_REQUIRE_GL();
+    GLContextHandle context = CreateContext(nullptr);
+    ASSERT_NE(context, nullptr);
+    GLPrograms programs = {};
+    std::string printed = CaptureStdout([&] { CreateGLPrograms(&programs); });
+    for (const GLuint name :
+         {programs.preProc, programs.aberrate, programs.postProc, programs.blurW, programs.blurH}) {
+        ASSERT_NE(name, 0u) << printed;
+        GLint linked = GL_FALSE;
+        glGetProgramiv(name, GL_LINK_STATUS, &linked);
+        EXPECT_EQ(linked, GL_TRUE);
+    }
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    DeleteGLPrograms(&programs);
+    EXPECT_EQ(programs.preProc, 0u);
+    EXPECT_EQ(programs.blurH, 0u);
+    DeleteContext(context);
+}
