@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "context/Context.h"
 #include "context/win/WGLContext.h"
 #include "gl/GLApi.h"
 #include "gl/Programs.h"
+#include "host/EntryPoints.h"
+#include "simhost/SimHost.h"
 #include "tests/support/GLStdoutCapture.h"
 #include "tests/support/GLTestContext.h"
 
@@ -81,6 +84,19 @@ bool ClassRegistered() {
 
 HWND AnyHiddenWindow() {
     return FindWindowA(HLVkGLClassStrZ, nullptr);
+}
+
+int HiddenWindowCount() {
+    int count = 0;
+    EnumWindows(
+        [](HWND window, LPARAM counter) -> BOOL {
+            char name[64] = {};
+            GetClassNameA(window, name, sizeof name);
+            *reinterpret_cast<int*>(counter) += std::string(name) == HLVkGLClassStrZ ? 1 : 0;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
 }
 
 }  // namespace
@@ -252,4 +268,40 @@ TEST(WGLContext, TheFiveProgramsBuildInACoreContext) {
     EXPECT_EQ(programs.preProc, 0u);
     EXPECT_EQ(programs.blurH, 0u);
     DeleteContext(context);
+}
+
+TEST(WGLContext, ARenderThreadWithoutAContextGetsTheHostsErrorAndAClearedOutput) {
+    HLV3_REQUIRE_GL();
+    g_realGetProcAddress = __imp_wglGetProcAddress;
+    simhost::Host host;
+    host.SetEntry(EffectMain);
+    host.settings.layerWidth = 16;
+    host.settings.layerHeight = 12;
+    ASSERT_EQ(host.Setup(), PF_Err_NONE);
+    EXPECT_EQ(HiddenWindowCount(), 1);  // global set-up's context
+    simhost::Image layer = simhost::Image::Make8(16, 12);
+    for (unsigned char& byte : layer.bytes) {
+        byte = 200;
+    }
+    host.SetInputLayer(layer);
+
+    simhost::RenderedFrame frame;
+    std::string printed;
+    std::thread([&] {
+        const ImportPatch patch(&__imp_wglGetProcAddress,
+                                reinterpret_cast<void*>(&HideCreateContextAttribs));
+        printed = CaptureStdout([&] { frame = host.RenderFrame(); });
+        EXPECT_EQ(wglGetCurrentContext(), nullptr);
+    }).join();
+    EXPECT_EQ(printed, "WGL Create Context Attrib isn't supported.\n");
+    EXPECT_EQ(frame.err, PF_Err_INTERNAL_STRUCT_DAMAGED);
+    ASSERT_TRUE(frame.hasOutput);
+    for (const unsigned char byte : frame.output.bytes) {
+        ASSERT_EQ(byte, 0);
+    }
+    EXPECT_EQ(HiddenWindowCount(), 1);
+
+    host.GlobalSetdown();
+    EXPECT_TRUE(host.Finish().empty());
+    EXPECT_EQ(HiddenWindowCount(), 0);
 }
