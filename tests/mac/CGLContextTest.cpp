@@ -11,6 +11,7 @@
 
 #include "context/mac/CGLContext.h"
 #include "gl/GLApi.h"
+#include "tests/support/GLCoreVersion.h"
 #include "tests/support/GLStdoutCapture.h"
 #include "tests/support/cgl/CGLStandIn.h"
 
@@ -82,12 +83,7 @@ TEST_F(CGLContextTest, DefaultAttributesGiveACoreContextAndLeaveCurrentUnchanged
 
     SetCurrentContext(context);
     ASSERT_NE(CGLGetCurrentContext(), nullptr);
-    GLint major = 0, minor = 0, profile = 0;
-    glGetIntegerv(GL_MAJOR_VERSION, &major);
-    glGetIntegerv(GL_MINOR_VERSION, &minor);
-    glGetIntegerv(GL_CONTEXT_PROFILE_MASK, &profile);
-    EXPECT_GE(major * 10 + minor, 32);
-    EXPECT_TRUE(profile & GL_CONTEXT_CORE_PROFILE_BIT);
+    EXPECT_TRUE(CurrentContextIsCore32OrLater());
     SetCurrentContext(nullptr);
     DeleteContext(context);
 }
