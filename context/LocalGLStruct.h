@@ -4,8 +4,9 @@
 
 #include "gl/GLPrograms.h"
 
-// Opaque, pointer-sized platform context: a WinGLContext* on Windows, a
-// CGLContextObj on macOS, an EGL-backed record on Linux. nullptr means none.
+// Opaque, pointer-sized platform context: a WinGLContext* on Windows, a small
+// record holding the CGLContextObj on macOS, an EGL-backed record on Linux.
+// nullptr means none.
 using GLContextHandle = void*;
 
 // One record type serves both as a rendering thread's render data and as the

@@ -7,6 +7,7 @@
 
 #include "context/Context.h"
 #include "gl/GLApi.h"
+#include "tests/support/GLCoreVersion.h"
 #include "tests/support/GLStdoutCapture.h"
 #include "tests/support/GLTestContext.h"
 
@@ -38,12 +39,7 @@ TEST(ContextOperations, CreateGivesCoreContextAndLeavesCurrentUnchanged) {
 
     SetCurrentContext(context);
     ASSERT_NE(CurrentEGLContext(), EGL_NO_CONTEXT);
-    GLint major = 0, minor = 0, profile = 0;
-    glGetIntegerv(GL_MAJOR_VERSION, &major);
-    glGetIntegerv(GL_MINOR_VERSION, &minor);
-    glGetIntegerv(GL_CONTEXT_PROFILE_MASK, &profile);
-    EXPECT_GE(major * 10 + minor, 32);
-    EXPECT_TRUE(profile & GL_CONTEXT_CORE_PROFILE_BIT);
+    EXPECT_TRUE(CurrentContextIsCore32OrLater());
 
     // Deleting the current context leaves none current.
     DeleteContext(context);
