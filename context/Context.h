@@ -27,7 +27,7 @@ void SetCurrentContext(GLContextHandle context);
 // Describes whatever is current on the calling thread so that
 // SetCurrentContext can restore it later: none when nothing is current.
 // Otherwise the handle is the caller's to give back with DeleteContext, which
-// frees only the handle (a small heap record on Linux and macOS); the described
+// frees only the handle (a small heap record); the described
 // context stays its owner's.
 GLContextHandle GetCurrentContext();
 
