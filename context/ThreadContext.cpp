@@ -49,6 +49,10 @@ void InitThreadLocalRenderData(PF_InData* in_data, PF_OutData* /*out_data*/) {
     }
 }
 
+void ReleaseThreadLocalRenderData() noexcept {
+    local_render_data.reset();
+}
+
 LocalGLStruct* GetThreadLocalRenderData() {
     return local_render_data.get();
 }

@@ -24,6 +24,8 @@ extern void* __imp_SetPixelFormat;
 extern void* __imp_wglCreateContext;
 extern void* __imp_wglMakeCurrent;
 extern void* __imp_wglGetProcAddress;
+extern void* __imp_wglDeleteContext;
+extern void* __imp_DestroyWindow;
 }
 
 namespace {
@@ -74,6 +76,20 @@ PROC WINAPI HideCreateContextAttribs(LPCSTR name) {
         return nullptr;
     }
     return reinterpret_cast<PROC(WINAPI*)(LPCSTR)>(g_realGetProcAddress)(name);
+}
+
+// Counting pass-throughs, to see deletions the system would not do by itself.
+void* g_realDeleteContext = nullptr;
+void* g_realDestroyWindow = nullptr;
+LONG g_contextsDeleted = 0;
+LONG g_windowsDestroyed = 0;
+BOOL WINAPI CountDeleteContext(HGLRC context) {
+    InterlockedIncrement(&g_contextsDeleted);
+    return reinterpret_cast<BOOL(WINAPI*)(HGLRC)>(g_realDeleteContext)(context);
+}
+BOOL WINAPI CountDestroyWindow(HWND window) {
+    InterlockedIncrement(&g_windowsDestroyed);
+    return reinterpret_cast<BOOL(WINAPI*)(HWND)>(g_realDestroyWindow)(window);
 }
 
 bool ClassRegistered() {
@@ -300,6 +316,55 @@ TEST(WGLContext, ARenderThreadWithoutAContextGetsTheHostsErrorAndAClearedOutput)
         ASSERT_EQ(byte, 0);
     }
     EXPECT_EQ(HiddenWindowCount(), 1);
+
+    host.GlobalSetdown();
+    EXPECT_TRUE(host.Finish().empty());
+    EXPECT_EQ(HiddenWindowCount(), 0);
+}
+
+TEST(WGLContext, AHostThreadsContextGoesWhenTheThreadEnds) {
+    HLV3_REQUIRE_GL();
+    simhost::Host host;
+    host.SetEntry(EffectMain);
+    host.settings.layerWidth = 16;
+    host.settings.layerHeight = 12;
+    ASSERT_EQ(host.Setup(), PF_Err_NONE);
+    host.SetInputLayer(simhost::Image::Make8(16, 12));
+
+    // A thread the host makes itself, not through the C++ runtime: its
+    // context and window must still be deleted at thread detach (Windows
+    // would destroy the window by itself, but not the GL context).
+    g_realDeleteContext = __imp_wglDeleteContext;
+    g_realDestroyWindow = __imp_DestroyWindow;
+    g_contextsDeleted = 0;
+    g_windowsDestroyed = 0;
+    const ImportPatch countContexts(&__imp_wglDeleteContext,
+                                    reinterpret_cast<void*>(&CountDeleteContext));
+    const ImportPatch countWindows(&__imp_DestroyWindow,
+                                   reinterpret_cast<void*>(&CountDestroyWindow));
+    struct Job {
+        simhost::Host* host;
+        PF_Err err;
+        int windowsWhileAlive;
+    } job = {&host, -1, 0};
+    const HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](LPVOID data) -> DWORD {
+            Job* j = static_cast<Job*>(data);
+            j->err = j->host->RenderFrame().err;
+            j->windowsWhileAlive = HiddenWindowCount();
+            return 0;
+        },
+        &job, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    EXPECT_EQ(job.err, PF_Err_NONE);
+    EXPECT_EQ(job.windowsWhileAlive, 2);
+    EXPECT_EQ(HiddenWindowCount(), 1);
+    // The temporary legacy context at creation, the core context at the end.
+    EXPECT_EQ(g_contextsDeleted, 2);
+    EXPECT_EQ(g_windowsDestroyed, 1);
 
     host.GlobalSetdown();
     EXPECT_TRUE(host.Finish().empty());
