@@ -53,7 +53,11 @@ int32_t OutputMargin(const ParamValues& p, const ExpansionValues& e, int32_t w, 
             // the margin sum are taken in double.
             const double ex = std::ceil((static_cast<double>(u.right) - u.left - w) * 0.5);
             const double ey = std::ceil((static_cast<double>(u.bottom) - u.top - h) * 0.5);
-            const double m = static_cast<double>(TruncToInt(std::max(ex, ey))) + e.blurMargin;
+            // Both channels' union never lies inside the layer; only values
+            // no host sends (NaN, infinities, a negative blur) could make the
+            // margin negative, and the output must still cover the layer.
+            const double m =
+                std::max(0.0, static_cast<double>(TruncToInt(std::max(ex, ey))) + e.blurMargin);
             return TruncToInt(std::min(m, static_cast<double>(e.limit)) + e.aux);
         }
         case EXPANSION_MANUAL:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "host/Handlers.h"
 #include "host/Params.h"
@@ -11,12 +12,27 @@
 
 namespace {
 
-PF_LRect Grown(PF_LRect r, int32_t margin) {
-    r.left -= margin;
-    r.top -= margin;
-    r.right += margin;
-    r.bottom += margin;
-    return r;
+// How far from the origin an announced rectangle may reach: any two such
+// coordinates differ by less than 2^31, so every width and height the host or
+// the render derives from the rectangle fits a 32-bit integer.
+constexpr int64_t kMaxCoordinate = INT32_MAX / 2;
+
+int32_t ClampedCoordinate(int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, -kMaxCoordinate, kMaxCoordinate));
+}
+
+// The rectangle grown by `margin` on every side, in 64 bits and clamped:
+// whatever the parameter record holds (a damaged project, a script), the sum
+// cannot wrap around.
+PF_LRect Grown(const PF_LRect& r, int32_t margin) {
+    return PF_LRect{ClampedCoordinate(int64_t{r.left} - margin),
+                    ClampedCoordinate(int64_t{r.top} - margin),
+                    ClampedCoordinate(int64_t{r.right} + margin),
+                    ClampedCoordinate(int64_t{r.bottom} + margin)};
+}
+
+int32_t Extent(int32_t from, int32_t to) {
+    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{to} - from, 0, INT32_MAX));
 }
 
 bool VersionMixesGuids(const PF_InData* in_data) {
@@ -91,8 +107,8 @@ PF_Err SmartPreRender(PF_InData* in_data, PF_OutData* /*out_data*/, PF_PreRender
                                                  in_data->current_time, in_data->time_step,
                                                  in_data->time_scale, &checkout);
 
-    const int32_t w = checkout.max_result_rect.right - checkout.max_result_rect.left;
-    const int32_t h = checkout.max_result_rect.bottom - checkout.max_result_rect.top;
+    const int32_t w = Extent(checkout.max_result_rect.left, checkout.max_result_rect.right);
+    const int32_t h = Extent(checkout.max_result_rect.top, checkout.max_result_rect.bottom);
     PF_PreRenderOutput* out = extra->output;
     if (adjustmentLayer) {
         const PF_LRect layerRect =

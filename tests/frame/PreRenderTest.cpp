@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -157,4 +158,50 @@ TEST_F(PreRenderTest, AFailedTransformQueryIsReturnedItself) {
     EXPECT_EQ(pre.err, PF_Err_INVALID_INDEX);
     EXPECT_TRUE(pre.checkouts.empty());
     EXPECT_EQ(pre.output.flags, 0);
+}
+
+TEST_F(PreRenderTest, DamagedRecordsNeverWrapTheAnnouncedRectangle) {
+    // Values no host sends, but a damaged project or a script can: whatever
+    // they are, every rectangle stays ordered, inside the coordinate range
+    // and around the layer.
+    constexpr A_long kMax = 2147483647 / 2;
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Row {
+        const char* name;
+        int mode;  // 1 Auto, 2 Manual
+        double position;
+        A_long aux;
+        A_long limit;
+        bool coversLayer;
+    };
+    const Row rows[] = {
+        {"huge aux, manual", 2, 0, 2147483647, 1000, true},
+        {"huge aux and limit, auto", 1, 1e300, 2147483647, 2147483647, true},
+        {"infinite position", 1, inf, 0, 2147483647, true},
+        {"NaN position", 1, std::nan(""), 0, 1000, true},
+        {"most negative aux", 2, 0, -2147483647 - 1, 1000, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        host.Param(PARAM_EXPANSION_MODE).u.pd.value = row.mode;
+        host.Param(PARAM_POSITION).u.fs_d.value = row.position;
+        host.Param(PARAM_AUX_EXPANSION).u.sd.value = row.aux;
+        host.Param(PARAM_EXPANSION_LIMIT).u.sd.value = row.limit;
+        const simhost::PreRenderOutcome pre = host.PreRender();
+        EXPECT_EQ(pre.err, PF_Err_NONE);
+        ASSERT_EQ(pre.checkouts.size(), 1u);
+        for (const PF_LRect& r :
+             {pre.checkouts[0].request.rect, pre.output.result_rect, pre.output.max_result_rect}) {
+            for (const A_long v : {r.left, r.top, r.right, r.bottom}) {
+                EXPECT_LE(std::abs(static_cast<long long>(v)), kMax);
+            }
+        }
+        const PF_LRect& out = pre.output.max_result_rect;
+        if (row.coversLayer) {
+            EXPECT_LE(out.left, 0);
+            EXPECT_LE(out.top, 0);
+            EXPECT_GE(out.right, 200);
+            EXPECT_GE(out.bottom, 100);
+        }
+    }
 }
