@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 // The part of macOS's CGL interface (the OpenGL framework's <OpenGL/OpenGL.h>)
 // that the macOS context layer calls, with the platform's type shapes,
 // signatures and constant values, so that context/mac/CGLContext.cpp compiles
@@ -15,7 +17,10 @@ typedef unsigned int GLuint;
 typedef struct _CGLContextObject* CGLContextObj;
 typedef struct _CGLPixelFormatObject* CGLPixelFormatObj;
 
-typedef enum _CGLPixelFormatAttribute {
+// A fixed 32-bit underlying type: attribute lists also carry values that are
+// no attribute (the profile's version, 0x3200), which a plain enum of these
+// enumerators could not hold without undefined behaviour.
+typedef enum _CGLPixelFormatAttribute : int32_t {
     kCGLPFAAllRenderers = 1,
     kCGLPFATripleBuffer = 3,
     kCGLPFADoubleBuffer = 5,
