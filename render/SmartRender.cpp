@@ -118,7 +118,20 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
         pending = disposeErr;
     }
 
-    RunAllPasses(record->programs, settings, &targets);
+    // Between draws the host learns how far the frame got and may cancel it;
+    // a cancelled frame leaves the output as cleared and returns the host's
+    // answer.
+    const DrawCheck askHost = [in_data](int done, int total) {
+        PF_Err err = in_data->inter.abort(in_data->effect_ref);
+        if (err == PF_Err_NONE) {
+            err = in_data->inter.progress(in_data->effect_ref, done, total);
+        }
+        return err;
+    };
+    const PF_Err stopped = RunAllPasses(record->programs, settings, &targets, askHost);
+    if (stopped != PF_Err_NONE) {
+        return stopped;
+    }
     FBOHelper::FBOtoEffectWorld(&targets.f3, output, bitdepth, GL_COLOR_ATTACHMENT0);
 
     releaseTargets.Dismiss();

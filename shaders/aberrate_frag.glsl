@@ -4,6 +4,9 @@
 // Aberrate pass: averages iterationsL samples of the pre-processed frame
 // along a path of growing transforms, channel A forwards and channel B the
 // mirrored way, and packs both as (A colour, A alpha, B colour, B alpha).
+// One draw covers samples firstL .. firstL + countL - 1 (countL 0: up to
+// iterationsL) and writes their share of the average, so that the draws of a
+// pass sum, by additive blending, to the average over all samples.
 
 uniform sampler2D videoTexture;
 uniform float aspectF;
@@ -18,6 +21,8 @@ uniform vec2 resV;
 uniform vec2 normaliseExp;
 uniform int mode;
 uniform int iterationsL;
+uniform int firstL;
+uniform int countL;
 
 in vec2 out_uvs;
 
@@ -74,13 +79,18 @@ void main()
     float uStart = 0.9 * uniformDistort;
     float uStep = m * (uniformDistort - uStart);
 
+    // Integer bounds: a float counter stops counting at 2^24.
+    int first = max(firstL, 1);
+    int last = countL > 0 ? min(first + countL - 1, iterationsL) : iterationsL;
+
     float scaleStep = pow(offsetScale, 1.0 / n);
-    float scaleCur = scaleStep;
+    float scaleCur = pow(offsetScale, float(first) / n);
 
     vec4 fragA = vec4(0.0);
     vec4 fragB = vec4(0.0);
 
-    for (float i = 1.0; i <= n; i += 1.0) {
+    for (int k = first; k <= last; ++k) {
+        float i = float(k);
         vec2 a = modifyCoords(posStep.x * i, posStep.y * i, rotStep * i, scaleCur,
                               shearXStep * i, shearYStep * i,
                               (uStart + uStep * i) + distortStep * i);

@@ -268,6 +268,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, FrameCompare,
                                     (std::get<1>(info.param) ? "Float" : "EightBit");
                          });
 
+TEST_F(FrameTest, MoreSamplesThanOneDrawMayTakeMatchTheReference) {
+    // Auto count 5 x (708 + 2 x 20000) = 203,540 samples: 50 draws of the
+    // aberrate pass and 50 of the untouched channel's distortion average,
+    // summed on the GPU, against the reference's single loop.
+    SetPopup(PARAM_SAMPLES, SAMPLES_AUTO);
+    SetFloat(PARAM_SAMPLE_MULTIPLIER, 5);
+    host.Param(PARAM_ROTATION).u.ad.value = 20000 * 65536;
+    SetFloat(PARAM_DISTORT_UNIFORM, -15);
+    RenderAndCompare(MakeLayer(6, 4, true));
+    EXPECT_EQ(host.ProgressReports().back(), std::make_pair(A_long{102}, A_long{102}));
+}
+
 TEST_F(FrameTest, PaddedRowsUploadAndReadBackWithoutShearing) {
     host.settings.rowPaddingBytes = 48;
     SetFloat(PARAM_POSITION, 3);
@@ -357,6 +369,40 @@ class FrameFailure : public FrameTest {
     }
     GLObjectCounts baseline;
 };
+
+TEST_F(FrameFailure, ProgressCountsEveryDrawAndACancelEndsTheFrameCleared) {
+    // Fixed 6 samples, blur on: pre-process, aberrate, two blurs, post-process.
+    SetFloat(PARAM_BLUR, 2);
+    struct Case {
+        int cancelAt;  // abort() call of the frame that answers cancel, 0 for none
+        PF_Err err;
+        size_t reports;
+    };
+    const Case cases[] = {{0, PF_Err_NONE, 5},
+                          {1, PF_Interrupt_CANCEL, 0},
+                          {3, PF_Interrupt_CANCEL, 2},
+                          {5, PF_Interrupt_CANCEL, 4}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cancelAt);
+        const int aborts = host.CallCount("inter.abort");
+        const size_t reports = host.ProgressReports().size();
+        const int premultiplies = host.CallCount("utils.premultiply");
+        host.settings.cancelAtAbortCall = c.cancelAt > 0 ? aborts + c.cancelAt : 0;
+        const simhost::RenderedFrame f = RenderAfterPreRender();
+        EXPECT_EQ(f.err, c.err);
+        const std::vector<std::pair<A_long, A_long>> all = host.ProgressReports();
+        ASSERT_EQ(all.size() - reports, c.reports);
+        for (size_t i = 0; i < c.reports; ++i) {
+            EXPECT_EQ(all[reports + i], std::make_pair(static_cast<A_long>(i + 1), A_long{5}));
+        }
+        // No draw after the cancel: abort is asked once per draw made.
+        EXPECT_EQ(host.CallCount("inter.abort") - aborts, c.cancelAt > 0 ? c.cancelAt : 5);
+        EXPECT_EQ(AllZero(f.output), c.err != PF_Err_NONE);
+        EXPECT_EQ(host.CallCount("utils.premultiply") - premultiplies, c.err == 0 ? 1 : 0);
+        EXPECT_EQ(host.LiveWorldCount(), 0u);
+        ExpectClean();
+    }
+}
 
 TEST_F(FrameFailure, InputCheckoutFailureIsReturnedAndOutputUntouched) {
     FailNext("smartrender.checkout_layer_pixels", PF_Interrupt_CANCEL);

@@ -126,6 +126,7 @@ void RunFrame(const GLPrograms& programs, GLuint floorProgram, int w, int h, boo
     now.push_back({"upload", MsSince(t0), 0, 0});
 
     UniformMap u;
+    FrameDraws draws;
     auto pass = [&](const char* name, int reads, auto run) {
         glFinish();
         const Clock::time_point p0 = Clock::now();
@@ -133,14 +134,14 @@ void RunFrame(const GLPrograms& programs, GLuint floorProgram, int w, int h, boo
         glFinish();
         now.push_back({name, MsSince(p0), reads, 0});
     };
-    pass("pre-process", 1, [&] { RunPreProcessPass(programs, s, &t, &u); });
-    pass("aberrate", 2 * s.sampleCount, [&] { RunAberratePass(programs, s, &t, &u); });
+    pass("pre-process", 1, [&] { RunPreProcessPass(programs, s, &t, &u, &draws); });
+    pass("aberrate", 2 * s.sampleCount, [&] { RunAberratePass(programs, s, &t, &u, &draws); });
     const int blurReads = (2 * s.blurStepsA + 1) + (2 * s.blurStepsB + 1);
     if (s.blurEnabled) {
-        pass("blur W", blurReads, [&] { RunBlurWPass(programs, s, &t, &u); });
-        pass("blur H", blurReads, [&] { RunBlurHPass(programs, s, &t, &u); });
+        pass("blur W", blurReads, [&] { RunBlurWPass(programs, s, &t, &u, &draws); });
+        pass("blur H", blurReads, [&] { RunBlurHPass(programs, s, &t, &u, &draws); });
     }
-    pass("post-process", 2, [&] { RunPostProcessPass(programs, s, &t, &u); });
+    pass("post-process", 2, [&] { RunPostProcessPass(programs, s, &t, &u, &draws); });
 
     glFinish();
     t0 = Clock::now();
