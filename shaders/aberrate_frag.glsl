@@ -4,6 +4,12 @@
 // Aberrate pass: averages iterationsL samples of the pre-processed frame
 // along a path of growing transforms, channel A forwards and channel B the
 // mirrored way, and packs both as (A colour, A alpha, B colour, B alpha).
+// Sample i of channel A is the fragment rotated (in square-pixel space) by
+// i/n of the rotation, distorted radially, scaled by offsetScale^(i/n), skewed
+// in x then in y, and moved by i/n of the position; channel B turns and moves
+// the other way, takes the reciprocal scale and twice the skew and aberration
+// distortion. The loop below computes exactly that with the work shared:
+// what does not change along the path is computed once per fragment.
 // One draw covers samples firstL .. firstL + countL - 1 (countL 0: up to
 // iterationsL) and writes their share of the average, so that the draws of a
 // pass sum, by additive blending, to the average over all samples.
@@ -28,42 +34,6 @@ in vec2 out_uvs;
 
 out vec4 FragColour;
 
-// Radial distortion about the centre, measured in target pixels so that the
-// coefficient means the same on every frame shape.
-vec2 distortUV(vec2 uv, float k)
-{
-    float kk = (k / 1000.0) * min(resV.x, resV.y);
-    vec2 t = uv - vec2(0.5);
-    float r2 = t.x * t.x / aspectF + t.y * t.y * aspectF;
-    float f = 1.0 + r2 * kk;
-    return f * t + vec2(0.5);
-}
-
-// The coordinate of one sample, always built from the fragment's own
-// coordinate: rotate (in square-pixel space), distort, scale, skew x, skew y
-// with the skewed x, then move.
-vec2 modifyCoords(float posX, float posY, float rot, float scale, float shearX, float shearY,
-                  float distort)
-{
-    vec2 v = out_uvs - vec2(0.5);
-    v.x /= aspectF;
-    float c = cos(rot);
-    float s = sin(rot);
-    v = vec2(v.x * c + v.y * s, -v.x * s + v.y * c);
-    v.x *= aspectF;
-    v += vec2(0.5);
-
-    v = distortUV(v, distort);
-
-    v = scale * (v - vec2(0.5)) + vec2(0.5);
-
-    v.x += ((v.y - 0.5) / normaliseExp.y) * shearX * normaliseExp.x;
-    v.y += ((v.x - 0.5) / normaliseExp.x) * shearY * normaliseExp.y;
-
-    v += vec2(posX, posY);
-    return v;
-}
-
 void main()
 {
     float n = float(iterationsL);
@@ -83,23 +53,62 @@ void main()
     int first = max(firstL, 1);
     int last = countL > 0 ? min(first + countL - 1, iterationsL) : iterationsL;
 
-    float scaleStep = pow(offsetScale, 1.0 / n);
-    float scaleCur = pow(offsetScale, float(first) / n);
+    // The fragment about the centre, in square-pixel space.
+    vec2 p = out_uvs - vec2(0.5);
+    p.x /= aspectF;
+    // Rotation keeps the distance from the centre, so the radial term of the
+    // distortion is the fragment's own: r2 = x^2 / aspect + y^2 * aspect of
+    // the rotated point in texture units, times min(resV) / 1000.
+    float radial = aspectF * dot(p, p) * (min(resV.x, resV.y) / 1000.0);
+    // Skews in texture units about the centre: x by y's distance, then y by
+    // the skewed x's distance, normalised to target pixels.
+    float skewX = normaliseExp.x / normaliseExp.y;
+    float skewY = normaliseExp.y / normaliseExp.x;
+
+    // Rotation and scale advance by one step's factor per sample and are
+    // taken exactly every 64 samples, so rounding cannot build up.
+    float logScale = log2(offsetScale);
+    float scaleStep = exp2(logScale * m);
+    float cosStep = cos(rotStep);
+    float sinStep = sin(rotStep);
+    float c = 1.0;
+    float s = 0.0;
+    float scaleA = 1.0;
 
     vec4 fragA = vec4(0.0);
     vec4 fragB = vec4(0.0);
 
     for (int k = first; k <= last; ++k) {
         float i = float(k);
-        vec2 a = modifyCoords(posStep.x * i, posStep.y * i, rotStep * i, scaleCur,
-                              shearXStep * i, shearYStep * i,
-                              (uStart + uStep * i) + distortStep * i);
-        vec2 b = modifyCoords(-posStep.x * i, -posStep.y * i, -rotStep * i, 1.0 / scaleCur,
-                              shearXStep * i * 2.0, shearYStep * i * 2.0,
-                              (uStart + uStep * i) + distortStep * i * 2.0);
-        scaleCur = scaleCur * scaleStep;
-        fragA += texture(videoTexture, a);
-        fragB += texture(videoTexture, b);
+        if (((k - first) & 63) == 0) {
+            c = cos(rotStep * i);
+            s = sin(rotStep * i);
+            scaleA = exp2(logScale * (i * m));
+        } else {
+            float cNext = c * cosStep - s * sinStep;
+            s = s * cosStep + c * sinStep;
+            c = cNext;
+            scaleA = scaleA * scaleStep;
+        }
+        // Channel A turns by the angle, channel B against it: shared products.
+        float xc = p.x * c;
+        float ys = p.y * s;
+        float xs = p.x * s;
+        float yc = p.y * c;
+        float uniformPart = uStart + uStep * i;
+        float fA = (1.0 + radial * (uniformPart + distortStep * i)) * scaleA;
+        float fB = (1.0 + radial * (uniformPart + distortStep * i * 2.0)) / scaleA;
+        vec2 a = fA * vec2((xc + ys) * aspectF, yc - xs);
+        vec2 b = fB * vec2((xc - ys) * aspectF, xs + yc);
+        float hx = shearXStep * i * skewX;
+        float hy = shearYStep * i * skewY;
+        a.x += a.y * hx;
+        a.y += a.x * hy;
+        b.x += b.y * (hx * 2.0);
+        b.y += b.x * (hy * 2.0);
+        vec2 move = posStep * i;
+        fragA += texture(videoTexture, a + (vec2(0.5) + move));
+        fragB += texture(videoTexture, b + (vec2(0.5) - move));
     }
 
     fragA = fragA * m;
