@@ -85,20 +85,38 @@ int CountFrameDraws(const RenderSettings& s, int outputWidth, int outputHeight) 
     return draws + 1;  // post-process
 }
 
-bool CreateFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight, int outputWidth,
-                        int outputHeight, FrameTargets* t) {
-    const GLint wrap = s.repeatEdges ? GL_MIRRORED_REPEAT : GL_CLAMP_TO_BORDER;
-    t->f0 = FBOHelper::CreateTextureFBO(inputWidth, inputHeight, wrap, GL_RGBA32F,
-                                        GL_DEPTH_COMPONENT32F);
-    t->f1 = FBOHelper::CreateTextureFBO(outputWidth, outputHeight, wrap, GL_RGBA32F,
-                                        GL_DEPTH_COMPONENT32F);
-    t->f2 = FBOHelper::CreateTextureFBO(outputWidth, outputHeight, wrap, GL_RGBA32F,
-                                        GL_DEPTH_COMPONENT32F);
-    t->f3 = FBOHelper::CreateTextureFBO(outputWidth, outputHeight, wrap, GL_RGBA32F,
-                                        GL_DEPTH_COMPONENT32F);
-    if (UsesSourceSum(s)) {
-        t->f4 = FBOHelper::CreateTextureFBO(outputWidth, outputHeight, wrap, GL_RGBA32F,
-                                            GL_DEPTH_COMPONENT32F);
+namespace {
+
+bool HasSize(const PX_FBO& target, int width, int height) {
+    return target.fbo != 0 && target.renderBuffer.width == static_cast<uint32_t>(width) &&
+           target.renderBuffer.height == static_cast<uint32_t>(height);
+}
+
+PX_FBO MakeTarget(int width, int height, GLenum wrap) {
+    return FBOHelper::CreateTextureFBO(static_cast<uint32_t>(width), static_cast<uint32_t>(height),
+                                       wrap, GL_RGBA32F, GL_DEPTH_COMPONENT32F);
+}
+
+}  // namespace
+
+bool PrepareFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight, int outputWidth,
+                         int outputHeight, FrameTargets* t) {
+    const GLenum wrap = s.repeatEdges ? GL_MIRRORED_REPEAT : GL_CLAMP_TO_BORDER;
+    const bool fits = t->wrap == wrap && HasSize(t->f0, inputWidth, inputHeight) &&
+                      HasSize(t->f1, outputWidth, outputHeight) &&
+                      HasSize(t->f2, outputWidth, outputHeight) &&
+                      HasSize(t->f3, outputWidth, outputHeight) &&
+                      (t->f4.fbo == 0 || HasSize(t->f4, outputWidth, outputHeight));
+    if (!fits) {
+        ReleaseFrameTargets(t);
+        t->wrap = wrap;
+        t->f0 = MakeTarget(inputWidth, inputHeight, wrap);
+        t->f1 = MakeTarget(outputWidth, outputHeight, wrap);
+        t->f2 = MakeTarget(outputWidth, outputHeight, wrap);
+        t->f3 = MakeTarget(outputWidth, outputHeight, wrap);
+    }
+    if (UsesSourceSum(s) && t->f4.fbo == 0) {
+        t->f4 = MakeTarget(outputWidth, outputHeight, wrap);
     }
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     // CreateTextureFBO gives a framebuffer only when it is complete, and
@@ -111,19 +129,7 @@ bool CreateFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight
         }
         return false;
     }
-    FBOHelper::ClearFBO(&t->f0);
-    FBOHelper::ClearFBO(&t->f1);
-    FBOHelper::ClearFBO(&t->f2);
-    FBOHelper::ClearFBO(&t->f3);
     return true;
-}
-
-void ReleaseFrameTargets(FrameTargets* t) {
-    FBOHelper::DeleteGenericFBO(&t->f0);
-    FBOHelper::DeleteGenericFBO(&t->f1);
-    FBOHelper::DeleteGenericFBO(&t->f2);
-    FBOHelper::DeleteGenericFBO(&t->f3);
-    FBOHelper::DeleteGenericFBO(&t->f4);
 }
 
 void RunPreProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t, UniformMap* u,

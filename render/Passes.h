@@ -2,23 +2,10 @@
 
 #include <functional>
 
-#include "gl/FBOHelper.h"
+#include "gl/FrameTargets.h"
 #include "gl/GLPrograms.h"
 #include "gl/Uniforms.h"
 #include "render/RenderSettings.h"
-
-// The render targets of one frame: F0 holds the uploaded input (input size),
-// F1 to F3 are output-sized; F4 (output-sized, made only when the uniform
-// distortion is on) gathers the distorted source of the post-process pass.
-// Owned by the frame, which releases them with ReleaseFrameTargets on every
-// path out.
-struct FrameTargets {
-    PX_FBO f0 = {};
-    PX_FBO f1 = {};
-    PX_FBO f2 = {};
-    PX_FBO f3 = {};
-    PX_FBO f4 = {};
-};
 
 // Asked after every draw of a frame, once the GPU has finished it, with the
 // draws done so far and the frame's total; a non-zero result ends the frame
@@ -39,15 +26,15 @@ struct FrameDraws {
 // the bounds of render/DrawBudget.h.
 int CountFrameDraws(const RenderSettings& s, int outputWidth, int outputHeight);
 
-// Creates the targets (texture wrap mode from the edge option) and clears
-// them. Returns false, with whatever was made left in *t for
-// ReleaseFrameTargets and no GL error left pending, when any target is not a
-// complete framebuffer. Needs the frame's context current.
-bool CreateFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight, int outputWidth,
-                        int outputHeight, FrameTargets* t);
-
-// Deletes every GL object of the targets. Safe to call twice.
-void ReleaseFrameTargets(FrameTargets* t);
+// Makes *t ready for a frame: the targets already in it are kept when their
+// sizes and wrap mode (from the edge option) are the frame's, F4 added when
+// the frame needs it; otherwise they are released and new ones made. Nothing
+// is cleared: every pass writes each texel of its target before any is read.
+// Returns false, with whatever was made left in *t for ReleaseFrameTargets
+// and no GL error left pending, when any target is not a complete
+// framebuffer. Needs the frame's context current.
+bool PrepareFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight, int outputWidth,
+                         int outputHeight, FrameTargets* t);
 
 // The passes of one frame, in the only order they may run: pre-process (F0 ->
 // F1), aberrate (F1 -> F2), horizontal blur (F2 -> F3) and vertical blur

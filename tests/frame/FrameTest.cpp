@@ -309,19 +309,55 @@ TEST_F(FrameTest, AnOutputLargerThanTheInputKeepsLayerPositions) {
     EXPECT_EQ(f.rect.top, -4);
 }
 
-TEST_F(FrameTest, NoGLObjectOrContextIsLeftBehind) {
-    host.SetInputLayer(MakeLayer(24, 16, false));
-    ASSERT_EQ(host.RenderFrame().err, PF_Err_NONE);
-    const GLObjectCounts after1 = CountThreadObjects();
-    EXPECT_EQ(after1.programs, 5);
-    EXPECT_EQ(after1.textures, 0);
-    EXPECT_EQ(after1.framebuffers, 0);
-    EXPECT_EQ(after1.buffers, 0);
-    EXPECT_EQ(after1.vertexArrays, 0);
-    SetFloat(PARAM_BLUR, 2);
-    ASSERT_EQ(host.RenderFrame().err, PF_Err_NONE);
-    EXPECT_EQ(CountThreadObjects(), after1);
-    EXPECT_TRUE(NothingCurrent());
+TEST_F(FrameTest, AThreadKeepsOneSetOfFrameTargetsWithinItsBoundAndNothingElse) {
+    // Targets are kept while sizes and wrap mode match, replaced when they do
+    // not, joined by F4 for a distorted untouched channel, and released after
+    // a frame whose targets exceed kMaxKeptTargetBytes (2600 x 1300 x 16
+    // bytes x 4 = 216 MB). Nothing else outlives a frame, no context stays
+    // current.
+    struct Case {
+        const char* name;
+        void (*apply)(simhost::Host& host);
+        A_long width, height;
+        int targets;  // textures and framebuffers kept after the frame
+        bool reused;  // the previous frame's textures are the ones kept
+    };
+    const Case cases[] = {
+        {"First", [](simhost::Host&) {}, 24, 16, 4, false},
+        {"SameSizes", [](simhost::Host& h) { SetF(h, PARAM_MIX, 40); }, 24, 16, 4, true},
+        {"LargerOutput", [](simhost::Host& h) { SetF(h, PARAM_POSITION, 4); }, 24, 16, 4, false},
+        {"OtherWrap", [](simhost::Host& h) { SetB(h, PARAM_REPEAT_EDGE_PIXELS, false); }, 24, 16, 4,
+         false},
+        {"DistortedUntouchedChannel", [](simhost::Host& h) { SetF(h, PARAM_DISTORT_UNIFORM, 10); },
+         24, 16, 5, false},
+        {"OverTheBound",
+         [](simhost::Host& h) {
+             SetF(h, PARAM_DISTORT_UNIFORM, 0);
+             SetF(h, PARAM_POSITION, 0);
+             SetP(h, PARAM_SAMPLES, SAMPLES_SINGLE);
+         },
+         2600, 1300, 0, false},
+        {"SmallAgain", [](simhost::Host&) {}, 24, 16, 4, false},
+    };
+    GLuint previous = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.apply(host);
+        host.SetInputLayer(MakeLayer(c.width, c.height, false));
+        ASSERT_EQ(host.RenderFrame().err, PF_Err_NONE);
+        const GLObjectCounts counts = CountThreadObjects();
+        EXPECT_EQ(counts.programs, 5);
+        EXPECT_EQ(counts.textures, c.targets);
+        EXPECT_EQ(counts.framebuffers, c.targets);
+        EXPECT_EQ(counts.buffers, 0);
+        EXPECT_EQ(counts.vertexArrays, 0);
+        const GLuint kept = local_render_data->targets.f2.renderBuffer.id;
+        if (c.reused) {
+            EXPECT_EQ(kept, previous);
+        }
+        previous = kept;
+        EXPECT_TRUE(NothingCurrent());
+    }
 }
 
 // ---- every failure row ------------------------------------------------------------

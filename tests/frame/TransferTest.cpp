@@ -56,8 +56,8 @@ TEST_F(GLTest, UploadSkipsRowPaddingAndNormalisesBytes) {
 TEST_F(GLTest, ReadBackWritesRowsInPlaceAndLeavesPaddingAlone) {
     RenderSettings s;
     s.repeatEdges = false;
-    FrameTargets t;
-    ASSERT_TRUE(CreateFrameTargets(s, 2, 2, 2, 2, &t));
+    FrameTargets t = {};
+    ASSERT_TRUE(PrepareFrameTargets(s, 2, 2, 2, 2, &t));
     // Float pixels into F3 through an upload of a padded float buffer.
     std::vector<unsigned char> in(2 * 48, 0);
     for (int y = 0; y < 2; ++y) {
@@ -98,13 +98,13 @@ TEST_F(GLTest, TargetsTheGPUCannotMakeAreReportedAndLeaveNothingBehind) {
     GLint maxSize = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
     RenderSettings s;
-    FrameTargets t;
-    EXPECT_FALSE(CreateFrameTargets(s, 4, 4, maxSize + 1, 4, &t));
+    FrameTargets t = {};
+    EXPECT_FALSE(PrepareFrameTargets(s, 4, 4, maxSize + 1, 4, &t));
     ReleaseFrameTargets(&t);
     EXPECT_EQ(t.f0.fbo, 0u);
     EXPECT_EQ(t.f0.renderBuffer.id, 0u);
-    FrameTargets empty;
-    EXPECT_FALSE(CreateFrameTargets(s, 0, 0, 4, 4, &empty));
+    FrameTargets empty = {};
+    EXPECT_FALSE(PrepareFrameTargets(s, 0, 0, 4, 4, &empty));
     ReleaseFrameTargets(&empty);
     ReleaseFrameTargets(&empty);  // twice is harmless
     // The fixture checks that no texture or framebuffer survived.

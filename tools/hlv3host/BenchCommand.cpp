@@ -113,8 +113,8 @@ void RunFrame(const GLPrograms& programs, GLuint floorProgram, int w, int h, boo
     }
     now.push_back({"copy-in (CPU, 1 thread)", MsSince(t0), 0, 0});
 
-    FrameTargets t;
-    if (!CreateFrameTargets(s, w, h, w, h, &t)) {
+    FrameTargets t = {};
+    if (!PrepareFrameTargets(s, w, h, w, h, &t)) {
         std::fprintf(stderr, "hlv3host bench: no complete framebuffer at %d x %d\n", w, h);
         ReleaseFrameTargets(&t);
         std::exit(1);
