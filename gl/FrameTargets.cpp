@@ -6,14 +6,15 @@ uint64_t TextureBytes(const PX_FBO& target) {
     if (target.renderBuffer.id == 0) {
         return 0;
     }
-    return uint64_t{target.renderBuffer.width} * target.renderBuffer.height * 16;
+    const uint64_t perTexel = target.renderBuffer.internalFormat == GL_RGBA8 ? 4 : 16;
+    return uint64_t{target.renderBuffer.width} * target.renderBuffer.height * perTexel;
 }
 
 }  // namespace
 
 uint64_t FrameTargetBytes(const FrameTargets& t) {
     return TextureBytes(t.f0) + TextureBytes(t.f1) + TextureBytes(t.f2) + TextureBytes(t.f3) +
-           TextureBytes(t.f4);
+           TextureBytes(t.f4) + TextureBytes(t.bytes);
 }
 
 void ReleaseFrameTargets(FrameTargets* t) {
@@ -22,5 +23,6 @@ void ReleaseFrameTargets(FrameTargets* t) {
     FBOHelper::DeleteGenericFBO(&t->f2);
     FBOHelper::DeleteGenericFBO(&t->f3);
     FBOHelper::DeleteGenericFBO(&t->f4);
-    *t = FrameTargets{};
+    FBOHelper::DeleteGenericFBO(&t->bytes);
+    t->writeBytes = 0;
 }

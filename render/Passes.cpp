@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gl/Quad.h"
+#include "render/ByteReadback.h"
 #include "render/DrawBudget.h"
 
 namespace {
@@ -100,13 +101,14 @@ PX_FBO MakeTarget(int width, int height, GLenum wrap) {
 }  // namespace
 
 bool PrepareFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight, int outputWidth,
-                         int outputHeight, FrameTargets* t) {
+                         int outputHeight, short bitdepth, FrameTargets* t) {
     const GLenum wrap = s.repeatEdges ? GL_MIRRORED_REPEAT : GL_CLAMP_TO_BORDER;
     const bool fits = t->wrap == wrap && HasSize(t->f0, inputWidth, inputHeight) &&
                       HasSize(t->f1, outputWidth, outputHeight) &&
                       HasSize(t->f2, outputWidth, outputHeight) &&
                       HasSize(t->f3, outputWidth, outputHeight) &&
-                      (t->f4.fbo == 0 || HasSize(t->f4, outputWidth, outputHeight));
+                      (t->f4.fbo == 0 || HasSize(t->f4, outputWidth, outputHeight)) &&
+                      (t->bytes.fbo == 0 || HasSize(t->bytes, outputWidth, outputHeight));
     if (!fits) {
         ReleaseFrameTargets(t);
         t->wrap = wrap;
@@ -118,11 +120,20 @@ bool PrepareFrameTargets(const RenderSettings& s, int inputWidth, int inputHeigh
     if (UsesSourceSum(s) && t->f4.fbo == 0) {
         t->f4 = MakeTarget(outputWidth, outputHeight, wrap);
     }
+    if (bitdepth == 8 && t->byteReadback == 0) {
+        t->byteReadback = ByteTargetMatchesFloatReadBack() ? 1 : -1;
+    }
+    t->writeBytes = bitdepth == 8 && t->byteReadback == 1;
+    if (t->writeBytes && t->bytes.fbo == 0) {
+        t->bytes = FBOHelper::CreateTextureFBO(static_cast<uint32_t>(outputWidth),
+                                               static_cast<uint32_t>(outputHeight), wrap, GL_RGBA8,
+                                               GL_DEPTH_COMPONENT32F);
+    }
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     // CreateTextureFBO gives a framebuffer only when it is complete, and
     // releases the texture of one that is not.
     if (t->f0.fbo == 0 || t->f1.fbo == 0 || t->f2.fbo == 0 || t->f3.fbo == 0 ||
-        (UsesSourceSum(s) && t->f4.fbo == 0)) {
+        (UsesSourceSum(s) && t->f4.fbo == 0) || (t->writeBytes && t->bytes.fbo == 0)) {
         // The refused storage leaves GL errors behind; they belong to this
         // failure, not to whatever the context does next.
         for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
@@ -130,6 +141,10 @@ bool PrepareFrameTargets(const RenderSettings& s, int inputWidth, int inputHeigh
         return false;
     }
     return true;
+}
+
+const PX_FBO* FrameOutput(const FrameTargets& t) {
+    return t.writeBytes ? &t.bytes : &t.f3;
 }
 
 void RunPreProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t, UniformMap* u,
@@ -213,7 +228,7 @@ void RunPostProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTarge
     glBindTexture(GL_TEXTURE_2D, t->f1.renderBuffer.id);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, t->f2.renderBuffer.id);
-    Draw(&t->f3, p.postProc, *u, 0, kUnusedRect, d);
+    Draw(FrameOutput(*t), p.postProc, *u, 0, kUnusedRect, d);
     glActiveTexture(GL_TEXTURE1);
     glBindTexture(GL_TEXTURE_2D, 0);
     glActiveTexture(GL_TEXTURE0);

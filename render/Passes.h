@@ -27,19 +27,25 @@ struct FrameDraws {
 int CountFrameDraws(const RenderSettings& s, int outputWidth, int outputHeight);
 
 // Makes *t ready for a frame: the targets already in it are kept when their
-// sizes and wrap mode (from the edge option) are the frame's, F4 added when
-// the frame needs it; otherwise they are released and new ones made. Nothing
-// is cleared: every pass writes each texel of its target before any is read.
+// sizes and wrap mode (from the edge option) are the frame's, F4 and `bytes`
+// added when the frame needs them; otherwise they are released and new ones
+// made. An 8-bit frame (`bitdepth` 8) writes `bytes` when the context's GL
+// passes ByteTargetMatchesFloatReadBack (asked once per record). Nothing is
+// cleared: every pass writes each texel of its target before any is read.
 // Returns false, with whatever was made left in *t for ReleaseFrameTargets
 // and no GL error left pending, when any target is not a complete
 // framebuffer. Needs the frame's context current.
 bool PrepareFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight, int outputWidth,
-                         int outputHeight, FrameTargets* t);
+                         int outputHeight, short bitdepth, FrameTargets* t);
+
+// The target the frame's post-process pass writes and the read-back reads:
+// `bytes` when t.writeBytes is set, else F3.
+const PX_FBO* FrameOutput(const FrameTargets& t);
 
 // The passes of one frame, in the only order they may run: pre-process (F0 ->
 // F1), aberrate (F1 -> F2), horizontal blur (F2 -> F3) and vertical blur
-// (F3 -> F2) when the blur is on, post-process (F2 + F1 -> F3, through F4
-// when the uniform distortion is on). `uniforms` is the frame's map: each
+// (F3 -> F2) when the blur is on, post-process (F2 + F1 -> FrameOutput,
+// through F4 when the uniform distortion is on). `uniforms` is the frame's map: each
 // pass adds its values and leaves them for later passes. The aberrate pass
 // and the distortion average sum their draws by additive blending. Each
 // needs the frame's context current, makes no draw once d->err is set, and

@@ -113,13 +113,13 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
         }
     };
     ScopeGuard boundKeptTargets(boundKept);
+    const short bitdepth = extra->input->bitdepth;
     if (!PrepareFrameTargets(settings, input->width, input->height, output->width, output->height,
-                             targets)) {
+                             bitdepth, targets)) {
         ReleaseFrameTargets(targets);
         return PF_Err_OUT_OF_MEMORY;
     }
 
-    const short bitdepth = extra->input->bitdepth;
     UploadToTexture(targets->f0.renderBuffer.id, &temp.world, bitdepth);
     const PF_Err disposeErr = temp.Dispose();
     if (pending == PF_Err_NONE) {
@@ -140,7 +140,7 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
     if (stopped != PF_Err_NONE) {
         return stopped;
     }
-    FBOHelper::FBOtoEffectWorld(&targets->f3, output, bitdepth, GL_COLOR_ATTACHMENT0);
+    FBOHelper::FBOtoEffectWorld(FrameOutput(*targets), output, bitdepth, GL_COLOR_ATTACHMENT0);
 
     boundKeptTargets.Dismiss();
     boundKept();

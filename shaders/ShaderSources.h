@@ -31,3 +31,6 @@ extern "C++" const char aberrate_frag[];
 extern "C++" const char blurW_frag[];
 extern "C++" const char blurH_frag[];
 extern "C++" const char postProc_frag[];
+// copyTexel_frag videoTexture; out FragColour = the texel under the fragment
+//                (texelFetch), for the read-back check of render/ByteReadback.
+extern "C++" const char copyTexel_frag[];

@@ -114,7 +114,7 @@ void RunFrame(const GLPrograms& programs, GLuint floorProgram, int w, int h, boo
     now.push_back({"copy-in (CPU, 1 thread)", MsSince(t0), 0, 0});
 
     FrameTargets t = {};
-    if (!PrepareFrameTargets(s, w, h, w, h, &t)) {
+    if (!PrepareFrameTargets(s, w, h, w, h, bitdepth, &t)) {
         std::fprintf(stderr, "hlv3host bench: no complete framebuffer at %d x %d\n", w, h);
         ReleaseFrameTargets(&t);
         std::exit(1);
@@ -145,7 +145,7 @@ void RunFrame(const GLPrograms& programs, GLuint floorProgram, int w, int h, boo
 
     glFinish();
     t0 = Clock::now();
-    FBOHelper::FBOtoEffectWorld(&t.f3, &outWorld, bitdepth, GL_COLOR_ATTACHMENT0);
+    FBOHelper::FBOtoEffectWorld(FrameOutput(t), &outWorld, bitdepth, GL_COLOR_ATTACHMENT0);
     now.push_back({"read-back", MsSince(t0), 0, 0});
 
     // The host's premultiply utility, done here the way a host does it.
