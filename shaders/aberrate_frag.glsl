@@ -41,8 +41,6 @@ void main()
 
     vec2 posStep = m * offsetPos;
     float rotStep = m * offsetRot;
-    float shearXStep = m * offsetShearX;
-    float shearYStep = m * offsetShearY;
     float distortStep = m * offsetDistort;
 
     // The uniform distortion only covers the last tenth of its range.
@@ -53,62 +51,67 @@ void main()
     int first = max(firstL, 1);
     int last = countL > 0 ? min(first + countL - 1, iterationsL) : iterationsL;
 
-    // The fragment about the centre, in square-pixel space.
+    // The fragment about the centre, in square-pixel space (p), and the same
+    // times the aspect (q): a rotated point's texture x is q.x c + q.y s.
     vec2 p = out_uvs - vec2(0.5);
     p.x /= aspectF;
+    vec2 q = p * aspectF;
     // Rotation keeps the distance from the centre, so the radial term of the
     // distortion is the fragment's own: r2 = x^2 / aspect + y^2 * aspect of
-    // the rotated point in texture units, times min(resV) / 1000.
+    // the rotated point in texture units, times min(resV) / 1000. The factor
+    // (1 + r2 k) is linear in the sample number for either channel.
     float radial = aspectF * dot(p, p) * (min(resV.x, resV.y) / 1000.0);
+    float distortBase = 1.0 + radial * uStart;
+    float distortA = radial * (uStep + distortStep);
+    float distortB = radial * (uStep + distortStep * 2.0);
     // Skews in texture units about the centre: x by y's distance, then y by
-    // the skewed x's distance, normalised to target pixels.
-    float skewX = normaliseExp.x / normaliseExp.y;
-    float skewY = normaliseExp.y / normaliseExp.x;
+    // the skewed x's distance, normalised to target pixels, per sample.
+    float skewX = m * offsetShearX * (normaliseExp.x / normaliseExp.y);
+    float skewY = m * offsetShearY * (normaliseExp.y / normaliseExp.x);
 
-    // Rotation and scale advance by one step's factor per sample and are
-    // taken exactly every 64 samples, so rounding cannot build up.
+    // Rotation and scale advance by one step's factor per sample; every 64
+    // samples they are taken exactly, so rounding cannot build up.
     float logScale = log2(offsetScale);
     float scaleStep = exp2(logScale * m);
+    float scaleStepB = 1.0 / scaleStep;
     float cosStep = cos(rotStep);
     float sinStep = sin(rotStep);
-    float c = 1.0;
-    float s = 0.0;
-    float scaleA = 1.0;
 
     vec4 fragA = vec4(0.0);
     vec4 fragB = vec4(0.0);
 
-    for (int k = first; k <= last; ++k) {
-        float i = float(k);
-        if (((k - first) & 63) == 0) {
-            c = cos(rotStep * i);
-            s = sin(rotStep * i);
-            scaleA = exp2(logScale * (i * m));
-        } else {
+    for (int block = first; block <= last; block += 64) {
+        float at = float(block);
+        float c = cos(rotStep * at);
+        float s = sin(rotStep * at);
+        float scaleA = exp2(logScale * (at * m));
+        float scaleB = exp2(-logScale * (at * m));
+        int end = min(block + 63, last);
+        for (int k = block; k <= end; ++k) {
+            float i = float(k);
+            // Channel A turns by the angle, channel B against it.
+            float xc = q.x * c;
+            float ys = q.y * s;
+            float yc = p.y * c;
+            float xs = p.x * s;
+            vec2 a = ((distortBase + distortA * i) * scaleA) * vec2(xc + ys, yc - xs);
+            vec2 b = ((distortBase + distortB * i) * scaleB) * vec2(xc - ys, yc + xs);
+            float hx = skewX * i;
+            float hy = skewY * i;
+            a.x += a.y * hx;
+            a.y += a.x * hy;
+            b.x += b.y * (hx * 2.0);
+            b.y += b.x * (hy * 2.0);
+            vec2 move = posStep * i;
+            fragA += texture(videoTexture, a + (vec2(0.5) + move));
+            fragB += texture(videoTexture, b + (vec2(0.5) - move));
+
             float cNext = c * cosStep - s * sinStep;
             s = s * cosStep + c * sinStep;
             c = cNext;
-            scaleA = scaleA * scaleStep;
+            scaleA *= scaleStep;
+            scaleB *= scaleStepB;
         }
-        // Channel A turns by the angle, channel B against it: shared products.
-        float xc = p.x * c;
-        float ys = p.y * s;
-        float xs = p.x * s;
-        float yc = p.y * c;
-        float uniformPart = uStart + uStep * i;
-        float fA = (1.0 + radial * (uniformPart + distortStep * i)) * scaleA;
-        float fB = (1.0 + radial * (uniformPart + distortStep * i * 2.0)) / scaleA;
-        vec2 a = fA * vec2((xc + ys) * aspectF, yc - xs);
-        vec2 b = fB * vec2((xc - ys) * aspectF, xs + yc);
-        float hx = shearXStep * i * skewX;
-        float hy = shearYStep * i * skewY;
-        a.x += a.y * hx;
-        a.y += a.x * hy;
-        b.x += b.y * (hx * 2.0);
-        b.y += b.x * (hy * 2.0);
-        vec2 move = posStep * i;
-        fragA += texture(videoTexture, a + (vec2(0.5) + move));
-        fragB += texture(videoTexture, b + (vec2(0.5) - move));
     }
 
     fragA = fragA * m;
