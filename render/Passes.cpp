@@ -47,32 +47,6 @@ void Draw(const PX_FBO* target, GLuint program, const UniformMap& u, int useRect
     AfterDraw(d);
 }
 
-// Runs a sampling loop of `samples` samples over `target` in draws of at most
-// `perDraw` samples ("firstL", "countL"), each adding its share of the
-// average: the first draw writes, the later ones add by blending, so the
-// target needs no clear.
-void DrawInShares(const PX_FBO* target, GLuint program, UniformMap* u, int samples, int perDraw,
-                  FrameDraws* d) {
-    for (int first = 1; first <= samples && d->err == PF_Err_NONE; first += perDraw) {
-        if (first > 1) {
-            glEnable(GL_BLEND);
-            glBlendEquation(GL_FUNC_ADD);
-            glBlendFunc(GL_ONE, GL_ONE);
-        }
-        (*u)["firstL"] = IVEC(first);
-        (*u)["countL"] = IVEC(std::min(perDraw, samples - first + 1));
-        Draw(target, program, *u, 0, kUnusedRect, d);
-        if (first > 1) {
-            glBlendFunc(GL_ONE, GL_ZERO);
-            glDisable(GL_BLEND);
-        }
-        // The last share may start near INT_MAX: stop before the counter wraps.
-        if (samples - first < perDraw) {
-            break;
-        }
-    }
-}
-
 }  // namespace
 
 int CountFrameDraws(const RenderSettings& s, int outputWidth, int outputHeight) {
@@ -145,6 +119,28 @@ bool PrepareFrameTargets(const RenderSettings& s, int inputWidth, int inputHeigh
 
 const PX_FBO* FrameOutput(const FrameTargets& t) {
     return t.writeBytes ? &t.bytes : &t.f3;
+}
+
+void DrawInShares(const PX_FBO* target, GLuint program, UniformMap* u, int samples, int perDraw,
+                  FrameDraws* d) {
+    for (int first = 1; first <= samples && d->err == PF_Err_NONE; first += perDraw) {
+        if (first > 1) {
+            glEnable(GL_BLEND);
+            glBlendEquation(GL_FUNC_ADD);
+            glBlendFunc(GL_ONE, GL_ONE);
+        }
+        (*u)["firstL"] = IVEC(first);
+        (*u)["countL"] = IVEC(std::min(perDraw, samples - first + 1));
+        Draw(target, program, *u, 0, kUnusedRect, d);
+        if (first > 1) {
+            glBlendFunc(GL_ONE, GL_ZERO);
+            glDisable(GL_BLEND);
+        }
+        // The last share may start near INT_MAX: stop before the counter wraps.
+        if (samples - first < perDraw) {
+            break;
+        }
+    }
 }
 
 void RunPreProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t, UniformMap* u,

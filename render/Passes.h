@@ -38,6 +38,14 @@ int CountFrameDraws(const RenderSettings& s, int outputWidth, int outputHeight);
 bool PrepareFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight, int outputWidth,
                          int outputHeight, short bitdepth, FrameTargets* t);
 
+// Runs a sampling loop of `samples` samples of `program` over `target` in
+// draws of at most `perDraw` samples ("firstL", "countL"), each adding its
+// share of the average: the first draw writes, the later ones add by
+// blending, so the target needs no clear. Counts its draws into *d and stops
+// when d->err is set; leaves blending off.
+void DrawInShares(const PX_FBO* target, GLuint program, UniformMap* u, int samples, int perDraw,
+                  FrameDraws* d);
+
 // The target the frame's post-process pass writes and the read-back reads:
 // `bytes` when t.writeBytes is set, else F3.
 const PX_FBO* FrameOutput(const FrameTargets& t);
