@@ -57,29 +57,29 @@ vec3 hsv2rgb(vec3 c)
     return c.z * (vec3(1.0) + c.y * (rgb - vec3(1.0)));
 }
 
-vec2 distortUV(vec2 uv, float k)
-{
-    float kk = (k / 1000.0) * min(resV.x, resV.y);
-    vec2 t = uv - vec2(0.5);
-    float r2 = t.x * t.x / aspectF + t.y * t.y * aspectF;
-    float f = 1.0 + r2 * kk;
-    return f * t + vec2(0.5);
-}
-
 // The untouched channel follows the uniform part of the aberrate pass: this
 // draw's share of the average of the source over the distortion samples.
+// The radial distortion with coefficient k moves out_uvs to f t + 0.5, with
+// t = out_uvs - 0.5, r2 = t.x^2 / aspect + t.y^2 * aspect and
+// f = 1 + r2 k min(resV) / 1000: r2 belongs to the fragment and k is linear
+// in the sample number, so f costs one multiply-add per sample.
 vec4 distortedShare(int first, int count)
 {
     float n = float(iterationsL);
     float m = 1.0 / n;
     float uStart = 0.9 * offsetDistort;
     float uStep = m * (offsetDistort - uStart);
+    vec2 t = out_uvs - vec2(0.5);
+    float r2 = t.x * t.x / aspectF + t.y * t.y * aspectF;
+    float radial = r2 * (min(resV.x, resV.y) / 1000.0);
+    float base = 1.0 + radial * uStart;
+    float slope = radial * uStep;
     // Integer bounds: a float counter stops counting at 2^24.
     int lo = max(first, 1);
     int last = count > 0 ? min(lo + count - 1, iterationsL) : iterationsL;
     vec4 sum = vec4(0.0);
     for (int k = lo; k <= last; ++k) {
-        sum += texture(inputFrameTexture, distortUV(out_uvs, uStart + uStep * float(k)));
+        sum += texture(inputFrameTexture, (base + slope * float(k)) * t + vec2(0.5));
     }
     return m * sum;
 }
