@@ -130,9 +130,10 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
     // a cancelled frame leaves the output as cleared and returns the host's
     // answer.
     const DrawCheck askHost = [in_data](int done, int total) {
-        PF_Err err = in_data->inter.abort(in_data->effect_ref);
-        if (err == PF_Err_NONE) {
-            err = in_data->inter.progress(in_data->effect_ref, done, total);
+        const PF_InteractCallbacks& inter = in_data->inter;
+        PF_Err err = inter.abort ? inter.abort(in_data->effect_ref) : PF_Err_NONE;
+        if (err == PF_Err_NONE && inter.progress) {
+            err = inter.progress(in_data->effect_ref, done, total);
         }
         return err;
     };
