@@ -239,6 +239,7 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
 
     std::vector<Row> after;
     std::vector<Row> before;
+    bool beforeKnown = true;
     auto pair = [&](const char* name, int reads, const Action& step, const Action& floor) {
         const std::vector<double> ms = Interleaved({step, floor}, k);
         after.push_back({name, reads, ms[0], ms[1]});
@@ -279,6 +280,7 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
     } else {
         // One draw of the plain loop is cut short there: no "before".
         pair("aberrate", 2 * n, aberrate, aberrateFloor);
+        beforeKnown = false;
     }
     if (s.blurEnabled) {
         const int blurReads = (2 * s.blurStepsA + 1) + (2 * s.blurStepsB + 1);
@@ -341,11 +343,20 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
         }
     }
     std::printf("| frame, sum of steps | | %.1f | | |\n", total);
-    std::printf("| frame before, sum of steps | | %.1f | | |\n", totalBefore);
+    if (beforeKnown) {
+        std::printf("| frame before, sum of steps | | %.1f | | |\n", totalBefore);
+        std::printf("\nbefore / after: %.2f; ", total > 0 ? totalBefore / total : 0.0);
+    } else {
+        std::printf("\nbefore: none (one draw of the plain loop stops at 65,535 samples); ");
+    }
+    const int64_t fragments = int64_t{w} * h;
+    const int perDraw = SamplesPerDraw(fragments, 2);
     std::printf(
-        "\nbefore / after: %.2f; GPU part in one run %.1f ms = %.2f x the sum of its "
-        "steps (%.1f ms)\n\n",
-        total > 0 ? totalBefore / total : 0.0, whole[0], whole[0] / gpuSteps, gpuSteps);
+        "GPU part in one run %.1f ms = %.2f x the sum of its steps (%.1f ms); aberrate "
+        "in %d draws of at most %.3g reads (budget %.3g)\n\n",
+        whole[0], whole[0] / gpuSteps, gpuSteps, DrawsFor(n, perDraw),
+        static_cast<double>(fragments * 2 * std::min(perDraw, n)),
+        static_cast<double>(kMaxReadsPerDraw));
     std::fflush(stdout);
 }
 
