@@ -85,7 +85,7 @@ void main()
         float c = cos(rotStep * at);
         float s = sin(rotStep * at);
         float scaleA = exp2(logScale * (at * m));
-        float scaleB = exp2(-logScale * (at * m));
+        float scaleB = 1.0 / scaleA;
         int end = min(block + 63, last);
         for (int k = block; k <= end; ++k) {
             float i = float(k);
