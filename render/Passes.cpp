@@ -218,7 +218,9 @@ void RunPostProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTarge
                      SamplesPerDraw(Fragments(t->f4), kSourceSumReads), d);
     }
     (*u)["sourceSumL"] = IVEC(2);
-    (*u)["sourceSumTexture"] = TEX2D(t->f4.renderBuffer.id);
+    // Without distortion the untouched channel is the source at the fragment.
+    (*u)["sourceSumTexture"] =
+        TEX2D(UsesSourceSum(s) ? t->f4.renderBuffer.id : t->f1.renderBuffer.id);
 
     glActiveTexture(GL_TEXTURE1);
     glBindTexture(GL_TEXTURE_2D, t->f1.renderBuffer.id);

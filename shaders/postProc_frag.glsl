@@ -10,8 +10,9 @@
 // The average of the distorted source can take many draws: with sourceSumL 1
 // a draw writes only the share of samples firstL .. firstL + countL - 1
 // (countL 0: up to iterationsL) of that average, for additive blending into
-// one target; with sourceSumL 2 the final draw takes the finished average
-// from sourceSumTexture; with 0 it sums all samples itself.
+// one target; with sourceSumL 2 the final draw takes the untouched channel's
+// source from sourceSumTexture (that average, or the pre-processed frame
+// itself when there is no distortion); with 0 it sums all samples itself.
 
 uniform sampler2D videoTexture;      // packed (A colour, A alpha, B colour, B alpha)
 uniform sampler2D inputFrameTexture; // pre-processed frame
@@ -57,16 +58,15 @@ vec3 hsv2rgb(vec3 c)
     return c.z * (vec3(1.0) + c.y * (rgb - vec3(1.0)));
 }
 
-// The untouched channel follows the uniform part of the aberrate pass: this
-// draw's share of the average of the source over the distortion samples.
-// The radial distortion with coefficient k moves out_uvs to f t + 0.5, with
+// The untouched channel follows the uniform part of the aberrate pass: the
+// sum of the source over distortion samples lo .. last. The radial
+// distortion with coefficient k moves out_uvs to f t + 0.5, with
 // t = out_uvs - 0.5, r2 = t.x^2 / aspect + t.y^2 * aspect and
 // f = 1 + r2 k min(resV) / 1000: r2 belongs to the fragment and k is linear
 // in the sample number, so f costs one multiply-add per sample.
-vec4 distortedShare(int first, int count)
+vec4 distortedSum(int lo, int last)
 {
-    float n = float(iterationsL);
-    float m = 1.0 / n;
+    float m = 1.0 / float(iterationsL);
     float uStart = 0.9 * offsetDistort;
     float uStep = m * (offsetDistort - uStart);
     vec2 t = out_uvs - vec2(0.5);
@@ -75,30 +75,34 @@ vec4 distortedShare(int first, int count)
     float base = 1.0 + radial * uStart;
     float slope = radial * uStep;
     // Integer bounds: a float counter stops counting at 2^24.
-    int lo = max(first, 1);
-    int last = count > 0 ? min(lo + count - 1, iterationsL) : iterationsL;
     vec4 sum = vec4(0.0);
     for (int k = lo; k <= last; ++k) {
         sum += texture(inputFrameTexture, (base + slope * float(k)) * t + vec2(0.5));
     }
-    return m * sum;
+    return sum;
 }
 
 void main()
 {
+    // One loop serves every use, its range chosen from uniforms alone (a
+    // branch around it would cost its reads on GPUs that run both ways): this
+    // draw's share, all samples, the single undistorted sample, or none when
+    // the finished average is in sourceSumTexture.
+    bool distorted = offsetDistort != 0.0;
+    int lo = sourceSumL == 1 ? max(firstL, 1) : 1;
+    int last = sourceSumL == 1 ? (countL > 0 ? min(lo + countL - 1, iterationsL) : iterationsL)
+             : sourceSumL == 2 ? 0
+             : distorted       ? iterationsL
+                               : 1;
+    float weight = (sourceSumL != 1 && !distorted) ? 1.0 : 1.0 / float(iterationsL);
+    vec4 share = weight * distortedSum(lo, last);
     if (sourceSumL == 1) {
-        FragColour = distortedShare(firstL, countL);
+        FragColour = share;
         return;
     }
 
     vec4 P = texture(videoTexture, out_uvs);
-
-    vec4 S;
-    if (offsetDistort != 0.0) {
-        S = sourceSumL == 2 ? texture(sourceSumTexture, out_uvs) : distortedShare(1, 0);
-    } else {
-        S = texture(inputFrameTexture, out_uvs);
-    }
+    vec4 S = sourceSumL == 2 ? texture(sourceSumTexture, out_uvs) : share;
 
     FragColour = vec4(0.0);
 
