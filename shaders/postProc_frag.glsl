@@ -6,6 +6,13 @@
 // uniform distortion is on), builds the alpha, mixes back towards the source,
 // turns the hue forwards again and writes (alpha, red, green, blue), the
 // host's order.
+//
+// The average of the distorted source can take many draws: with sourceSumL 1
+// a draw writes only the share of samples firstL .. firstL + countL - 1
+// (countL 0: up to iterationsL) of that average, for additive blending into
+// one target; with sourceSumL 2 the final draw takes the untouched channel's
+// source from sourceSumTexture (that average, or the pre-processed frame
+// itself when there is no distortion); with 0 it sums all samples itself.
 
 uniform sampler2D videoTexture;      // packed (A colour, A alpha, B colour, B alpha)
 uniform sampler2D inputFrameTexture; // pre-processed frame
@@ -18,6 +25,10 @@ uniform int iterationsL;
 uniform float aspectF;
 uniform vec2 resV;
 uniform float offsetDistort; // the uniform distortion coefficient
+uniform int sourceSumL;
+uniform int firstL;
+uniform int countL;
+uniform sampler2D sourceSumTexture;
 
 in vec2 out_uvs;
 
@@ -47,34 +58,51 @@ vec3 hsv2rgb(vec3 c)
     return c.z * (vec3(1.0) + c.y * (rgb - vec3(1.0)));
 }
 
-vec2 distortUV(vec2 uv, float k)
+// The untouched channel follows the uniform part of the aberrate pass: the
+// sum of the source over distortion samples lo .. last. The radial
+// distortion with coefficient k moves out_uvs to f t + 0.5, with
+// t = out_uvs - 0.5, r2 = t.x^2 / aspect + t.y^2 * aspect and
+// f = 1 + r2 k min(resV) / 1000: r2 belongs to the fragment and k is linear
+// in the sample number, so f costs one multiply-add per sample.
+vec4 distortedSum(int lo, int last)
 {
-    float kk = (k / 1000.0) * min(resV.x, resV.y);
-    vec2 t = uv - vec2(0.5);
+    float m = 1.0 / float(iterationsL);
+    float uStart = 0.9 * offsetDistort;
+    float uStep = m * (offsetDistort - uStart);
+    vec2 t = out_uvs - vec2(0.5);
     float r2 = t.x * t.x / aspectF + t.y * t.y * aspectF;
-    float f = 1.0 + r2 * kk;
-    return f * t + vec2(0.5);
+    float radial = r2 * (min(resV.x, resV.y) / 1000.0);
+    float base = 1.0 + radial * uStart;
+    float slope = radial * uStep;
+    // Integer bounds: a float counter stops counting at 2^24.
+    vec4 sum = vec4(0.0);
+    for (int k = lo; k <= last; ++k) {
+        sum += texture(inputFrameTexture, (base + slope * float(k)) * t + vec2(0.5));
+    }
+    return sum;
 }
 
 void main()
 {
-    vec4 P = texture(videoTexture, out_uvs);
-
-    // The untouched channel follows the uniform part of the aberrate pass.
-    float n = float(iterationsL);
-    float m = 1.0 / n;
-    float uStart = 0.9 * offsetDistort;
-    float uStep = m * (offsetDistort - uStart);
-    vec4 S;
-    if (offsetDistort != 0.0) {
-        S = vec4(0.0);
-        for (float i = 1.0; i <= n; i += 1.0) {
-            S += texture(inputFrameTexture, distortUV(out_uvs, uStart + uStep * i));
-        }
-        S = m * S;
-    } else {
-        S = texture(inputFrameTexture, out_uvs);
+    // One loop serves every use, its range chosen from uniforms alone (a
+    // branch around it would cost its reads on GPUs that run both ways): this
+    // draw's share, all samples, the single undistorted sample, or none when
+    // the finished average is in sourceSumTexture.
+    bool distorted = offsetDistort != 0.0;
+    int lo = sourceSumL == 1 ? max(firstL, 1) : 1;
+    int last = sourceSumL == 1 ? (countL > 0 ? min(lo + countL - 1, iterationsL) : iterationsL)
+             : sourceSumL == 2 ? 0
+             : distorted       ? iterationsL
+                               : 1;
+    float weight = (sourceSumL != 1 && !distorted) ? 1.0 : 1.0 / float(iterationsL);
+    vec4 share = weight * distortedSum(lo, last);
+    if (sourceSumL == 1) {
+        FragColour = share;
+        return;
     }
+
+    vec4 P = texture(videoTexture, out_uvs);
+    vec4 S = sourceSumL == 2 ? texture(sourceSumTexture, out_uvs) : share;
 
     FragColour = vec4(0.0);
 
