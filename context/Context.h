@@ -34,6 +34,12 @@ GLContextHandle GetCurrentContext();
 // True when `context` refers to a created context.
 bool IsContextValid(GLContextHandle context);
 
+// True when `context` is the context current on the calling thread. GL calls
+// without a current context crash some drivers, so code that cannot be sure a
+// make-current worked (a thread ending after the system took its window, a
+// driver refusing) asks before it touches GL.
+bool IsContextCurrent(GLContextHandle context);
+
 // Saves the calling thread's current context on construction and restores it
 // (then frees the saved handle) on destruction, so code that borrows a host
 // thread leaves the host's GL state as it found it.

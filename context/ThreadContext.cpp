@@ -14,8 +14,13 @@ void tls_ctx_deleter::operator()(LocalGLStruct* record) const noexcept {
     }
     if (record->context) {
         SetCurrentContext(record->context);
-        ReleaseFrameTargets(&record->targets);
-        DeleteGLPrograms(&record->programs);
+        // Where the context cannot be made current any more (on Windows the
+        // system may have taken the thread's window first), its objects go
+        // with it; GL calls without it would crash.
+        if (IsContextCurrent(record->context)) {
+            ReleaseFrameTargets(&record->targets);
+            DeleteGLPrograms(&record->programs);
+        }
         DeleteContext(record->context);
         record->context = nullptr;
     }
@@ -48,10 +53,6 @@ void InitThreadLocalRenderData(PF_InData* in_data, PF_OutData* /*out_data*/) {
         SetCurrentContext(local_render_data->context);
         CreateGLPrograms(&local_render_data->programs);
     }
-}
-
-void ReleaseThreadLocalRenderData() noexcept {
-    local_render_data.reset();
 }
 
 LocalGLStruct* GetThreadLocalRenderData() {

@@ -31,9 +31,3 @@ void InitThreadLocalRenderData(PF_InData* in_data, PF_OutData* out_data);
 // This thread's render record, or nullptr when the thread has none. Owned by
 // local_render_data; valid on this thread until it ends.
 LocalGLStruct* GetThreadLocalRenderData();
-
-// Releases the calling thread's render record now (tls_ctx_deleter), leaving
-// local_render_data empty. For platforms whose runtime does not run
-// thread_local destructors on threads it did not start: the Windows module
-// calls it at thread detach. Takes no lock; never throws.
-void ReleaseThreadLocalRenderData() noexcept;

@@ -85,7 +85,7 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
     const ScopedCurrentContext restoreHostsContext;
     InitThreadLocalRenderData(in_data, out_data);
     LocalGLStruct* record = local_render_data.get();
-    if (!record || !record->context) {
+    if (!record || !record->context || !IsContextCurrent(record->context)) {
         return PF_Err_INTERNAL_STRUCT_DAMAGED;
     }
     // From here the thread's context is current; put GL back to defaults and

@@ -198,6 +198,12 @@ GLContextHandle GetCurrentContext() {
     return record;
 }
 
+bool IsContextCurrent(GLContextHandle handle) {
+    const EGLContextRecord* record = Record(handle);
+    eglBindAPI(EGL_OPENGL_API);
+    return record && record->context != EGL_NO_CONTEXT && eglGetCurrentContext() == record->context;
+}
+
 bool IsContextValid(GLContextHandle handle) {
     const EGLContextRecord* record = Record(handle);
     return record && record->context != EGL_NO_CONTEXT;

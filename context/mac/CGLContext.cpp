@@ -120,6 +120,11 @@ GLContextHandle GetCurrentContext() {
     return record;
 }
 
+bool IsContextCurrent(GLContextHandle handle) {
+    const CGLContextRecord* record = Record(handle);
+    return record && record->context && CGLGetCurrentContext() == record->context;
+}
+
 bool IsContextValid(GLContextHandle handle) {
     const CGLContextRecord* record = Record(handle);
     return record && record->context;

@@ -183,14 +183,17 @@ void DeleteContext(GLContextHandle handle) {
             }
             record->context = nullptr;
         }
-        if (record->device) {
+        // At thread end the system may have destroyed the thread's window
+        // already (Wine does); its device context went with it.
+        const bool windowAlive = record->window && IsWindow(record->window);
+        if (record->device && windowAlive) {
             ReleaseDC(record->window, record->device);
-            record->device = nullptr;
         }
-        if (record->window) {
+        record->device = nullptr;
+        if (windowAlive) {
             DestroyWindow(record->window);
-            record->window = nullptr;
         }
+        record->window = nullptr;
         // Fails harmlessly while other contexts' windows still use the class.
         UnregisterClassA(HLVkGLClassStrZ, nullptr);
     }
@@ -218,6 +221,11 @@ GLContextHandle GetCurrentContext() {
         Report("Cannot save the current OpenGL context: out of memory.\n");
     }
     return record;
+}
+
+bool IsContextCurrent(GLContextHandle handle) {
+    const WinGLContext* record = Record(handle);
+    return record && record->context && wglGetCurrentContext() == record->context;
 }
 
 bool IsContextValid(GLContextHandle handle) {

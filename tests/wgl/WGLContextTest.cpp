@@ -12,6 +12,7 @@
 #include "gl/GLApi.h"
 #include "gl/Programs.h"
 #include "host/EntryPoints.h"
+#include "simhost/Module.h"
 #include "simhost/SimHost.h"
 #include "tests/support/GLStdoutCapture.h"
 #include "tests/support/GLTestContext.h"
@@ -24,8 +25,6 @@ extern void* __imp_SetPixelFormat;
 extern void* __imp_wglCreateContext;
 extern void* __imp_wglMakeCurrent;
 extern void* __imp_wglGetProcAddress;
-extern void* __imp_wglDeleteContext;
-extern void* __imp_DestroyWindow;
 }
 
 namespace {
@@ -92,6 +91,35 @@ BOOL WINAPI CountDestroyWindow(HWND window) {
     return reinterpret_cast<BOOL(WINAPI*)(HWND)>(g_realDestroyWindow)(window);
 }
 
+// The import address table entry of `function` from `dll` in a loaded
+// module, or null.
+void** ImportSlot(HMODULE module, const char* dll, const char* function) {
+    auto* base = reinterpret_cast<BYTE*>(module);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+         d->Name != 0; ++d) {
+        if (lstrcmpiA(reinterpret_cast<const char*>(base + d->Name), dll) != 0) {
+            continue;
+        }
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
+        for (; names->u1.AddressOfData != 0; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) {
+                continue;
+            }
+            const auto* byName =
+                reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+            if (lstrcmpA(reinterpret_cast<const char*>(byName->Name), function) == 0) {
+                return reinterpret_cast<void**>(&slots->u1.Function);
+            }
+        }
+    }
+    return nullptr;
+}
+
 bool ClassRegistered() {
     WNDCLASSEXA info = {};
     info.cbSize = sizeof info;
@@ -108,7 +136,11 @@ int HiddenWindowCount() {
         [](HWND window, LPARAM counter) -> BOOL {
             char name[64] = {};
             GetClassNameA(window, name, sizeof name);
-            *reinterpret_cast<int*>(counter) += std::string(name) == HLVkGLClassStrZ ? 1 : 0;
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            // Other programs on the same desktop may have windows of the class.
+            *reinterpret_cast<int*>(counter) +=
+                std::string(name) == HLVkGLClassStrZ && process == GetCurrentProcessId() ? 1 : 0;
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&count));
@@ -324,41 +356,55 @@ TEST(WGLContext, ARenderThreadWithoutAContextGetsTheHostsErrorAndAClearedOutput)
 
 TEST(WGLContext, AHostThreadsContextGoesWhenTheThreadEnds) {
     HLV3_REQUIRE_GL();
+    // Through the module as the host loads it: the module's runtime ends the
+    // thread's render record at thread detach, before user32 tears the
+    // thread's windows down.
+    const simhost::Module module(HLV3_MODULE_PATH);
+    ASSERT_TRUE(module.Loaded()) << module.Error();
+    const HMODULE aex = GetModuleHandleA("HLV3.aex");
+    void** const deleteSlot = ImportSlot(aex, "opengl32.dll", "wglDeleteContext");
+    void** const destroySlot = ImportSlot(aex, "user32.dll", "DestroyWindow");
+    ASSERT_NE(deleteSlot, nullptr);
+    ASSERT_NE(destroySlot, nullptr);
     simhost::Host host;
-    host.SetEntry(EffectMain);
+    host.SetEntry(module.EffectMain());
     host.settings.layerWidth = 16;
     host.settings.layerHeight = 12;
     ASSERT_EQ(host.Setup(), PF_Err_NONE);
     host.SetInputLayer(simhost::Image::Make8(16, 12));
 
     // A thread the host makes itself, not through the C++ runtime: its
-    // context and window must still be deleted at thread detach (Windows
-    // would destroy the window by itself, but not the GL context).
-    g_realDeleteContext = __imp_wglDeleteContext;
-    g_realDestroyWindow = __imp_DestroyWindow;
+    // context and window must still be deleted when it ends (Windows would
+    // destroy the window by itself, but not the GL context).
+    g_realDeleteContext = *deleteSlot;
+    g_realDestroyWindow = *destroySlot;
     g_contextsDeleted = 0;
     g_windowsDestroyed = 0;
-    const ImportPatch countContexts(&__imp_wglDeleteContext,
-                                    reinterpret_cast<void*>(&CountDeleteContext));
-    const ImportPatch countWindows(&__imp_DestroyWindow,
-                                   reinterpret_cast<void*>(&CountDestroyWindow));
     struct Job {
         simhost::Host* host;
         PF_Err err;
         int windowsWhileAlive;
     } job = {&host, -1, 0};
-    const HANDLE thread = CreateThread(
-        nullptr, 0,
-        [](LPVOID data) -> DWORD {
-            Job* j = static_cast<Job*>(data);
-            j->err = j->host->RenderFrame().err;
-            j->windowsWhileAlive = HiddenWindowCount();
-            return 0;
-        },
-        &job, 0, nullptr);
-    ASSERT_NE(thread, nullptr);
-    WaitForSingleObject(thread, INFINITE);
-    CloseHandle(thread);
+    std::string printed;
+    {
+        const ImportPatch countContexts(deleteSlot, reinterpret_cast<void*>(&CountDeleteContext));
+        const ImportPatch countWindows(destroySlot, reinterpret_cast<void*>(&CountDestroyWindow));
+        printed = CaptureStdout([&] {
+            const HANDLE thread = CreateThread(
+                nullptr, 0,
+                [](LPVOID data) -> DWORD {
+                    Job* j = static_cast<Job*>(data);
+                    j->err = j->host->RenderFrame().err;
+                    j->windowsWhileAlive = HiddenWindowCount();
+                    return 0;
+                },
+                &job, 0, nullptr);
+            ASSERT_NE(thread, nullptr);
+            WaitForSingleObject(thread, INFINITE);
+            CloseHandle(thread);
+        });
+    }
+    EXPECT_EQ(printed, "");
     EXPECT_EQ(job.err, PF_Err_NONE);
     EXPECT_EQ(job.windowsWhileAlive, 2);
     EXPECT_EQ(HiddenWindowCount(), 1);
