@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "gl/FrameTargets.h"
 #include "gl/GLPrograms.h"
 
 // Opaque, pointer-sized platform context: a WinGLContext* on Windows, a small
@@ -11,7 +12,9 @@ using GLContextHandle = void*;
 
 // One record type serves both as a rendering thread's render data and as the
 // effect's global data block (GlobalData). The four texts are filled only in
-// the global block, by global set-up, and never change afterwards.
+// the global block, by global set-up, and never change afterwards. `targets`
+// are a rendering thread's frame targets, kept between its frames in its own
+// context and released with it; always empty in the global block.
 struct LocalGLStruct {
     GLContextHandle context;
     GLPrograms programs;
@@ -19,6 +22,7 @@ struct LocalGLStruct {
     char glVendor[100];
     char glRenderer[100];
     char glslVersion[100];
+    FrameTargets targets;
 };
 
 // The global data block lives in a host handle allocated at global set-up; a

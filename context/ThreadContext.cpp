@@ -14,6 +14,7 @@ void tls_ctx_deleter::operator()(LocalGLStruct* record) const noexcept {
     }
     if (record->context) {
         SetCurrentContext(record->context);
+        ReleaseFrameTargets(&record->targets);
         DeleteGLPrograms(&record->programs);
         DeleteContext(record->context);
         record->context = nullptr;

@@ -6,8 +6,9 @@
 #include "host/HostInterface.h"
 
 // Releases a thread's render record on the thread that owns it: with the
-// record's own context current, deletes its five programs (preProc,
-// aberrate, blurW, blurH, postProc), then the context, then frees the record.
+// record's own context current, deletes its kept frame targets and its five
+// programs (preProc, aberrate, blurW, blurH, postProc), then the context,
+// then frees the record.
 // A record without a context is only freed. Takes no lock.
 struct tls_ctx_deleter {
     void operator()(LocalGLStruct* record) const noexcept;

@@ -1,6 +1,10 @@
 #include "render/Passes.h"
 
+#include <algorithm>
+
 #include "gl/Quad.h"
+#include "render/ByteReadback.h"
+#include "render/DrawBudget.h"
 
 namespace {
 
@@ -10,55 +14,148 @@ Vec2f Pair(const float v[2]) {
 
 const A_FloatRect kUnusedRect = {0.0, 0.0, 1.0, 1.0};
 
+// Reads per sample of the two split loops.
+constexpr int kAberrateReads = 2;
+constexpr int kSourceSumReads = 1;
+
+bool UsesSourceSum(const RenderSettings& s) {
+    return static_cast<float>(s.uniformDistort) != 0.0f;
+}
+
+int64_t Fragments(const PX_FBO& target) {
+    return int64_t{target.renderBuffer.width} * target.renderBuffer.height;
+}
+
+// Counts a finished draw and asks the frame's check whether to go on. The
+// GPU is waited for first, so that the check sees real progress and a
+// cancelled frame stops within one draw.
+void AfterDraw(FrameDraws* d) {
+    ++d->done;
+    if (d->check) {
+        glFinish();
+        d->err = d->check(d->done, d->total);
+    }
+}
+
+// One full-target draw of `program`, unless the frame has already stopped.
+void Draw(const PX_FBO* target, GLuint program, const UniformMap& u, int useRect,
+          const A_FloatRect& rect, FrameDraws* d) {
+    if (d->err != PF_Err_NONE) {
+        return;
+    }
+    RenderQuad(target, program, u, useRect, rect, 0);
+    AfterDraw(d);
+}
+
 }  // namespace
 
-bool CreateFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight, int outputWidth,
-                        int outputHeight, FrameTargets* t) {
-    const GLint wrap = s.repeatEdges ? GL_MIRRORED_REPEAT : GL_CLAMP_TO_BORDER;
-    t->f0 = FBOHelper::CreateTextureFBO(inputWidth, inputHeight, wrap, GL_RGBA32F,
-                                        GL_DEPTH_COMPONENT32F);
-    t->f1 = FBOHelper::CreateTextureFBO(outputWidth, outputHeight, wrap, GL_RGBA32F,
-                                        GL_DEPTH_COMPONENT32F);
-    t->f2 = FBOHelper::CreateTextureFBO(outputWidth, outputHeight, wrap, GL_RGBA32F,
-                                        GL_DEPTH_COMPONENT32F);
-    t->f3 = FBOHelper::CreateTextureFBO(outputWidth, outputHeight, wrap, GL_RGBA32F,
-                                        GL_DEPTH_COMPONENT32F);
+int CountFrameDraws(const RenderSettings& s, int outputWidth, int outputHeight) {
+    const int64_t fragments = int64_t{outputWidth} * outputHeight;
+    int draws = 1;  // pre-process
+    draws += DrawsFor(s.sampleCount, SamplesPerDraw(fragments, kAberrateReads));
+    draws += s.blurEnabled ? 2 : 0;
+    if (UsesSourceSum(s)) {
+        draws += DrawsFor(s.sampleCount, SamplesPerDraw(fragments, kSourceSumReads));
+    }
+    return draws + 1;  // post-process
+}
+
+namespace {
+
+bool HasSize(const PX_FBO& target, int width, int height) {
+    return target.fbo != 0 && target.renderBuffer.width == static_cast<uint32_t>(width) &&
+           target.renderBuffer.height == static_cast<uint32_t>(height);
+}
+
+PX_FBO MakeTarget(int width, int height, GLenum wrap) {
+    return FBOHelper::CreateTextureFBO(static_cast<uint32_t>(width), static_cast<uint32_t>(height),
+                                       wrap, GL_RGBA32F, GL_DEPTH_COMPONENT32F);
+}
+
+}  // namespace
+
+bool PrepareFrameTargets(const RenderSettings& s, int inputWidth, int inputHeight, int outputWidth,
+                         int outputHeight, short bitdepth, FrameTargets* t) {
+    const GLenum wrap = s.repeatEdges ? GL_MIRRORED_REPEAT : GL_CLAMP_TO_BORDER;
+    const bool fits = t->wrap == wrap && HasSize(t->f0, inputWidth, inputHeight) &&
+                      HasSize(t->f1, outputWidth, outputHeight) &&
+                      HasSize(t->f2, outputWidth, outputHeight) &&
+                      HasSize(t->f3, outputWidth, outputHeight) &&
+                      (t->f4.fbo == 0 || HasSize(t->f4, outputWidth, outputHeight)) &&
+                      (t->bytes.fbo == 0 || HasSize(t->bytes, outputWidth, outputHeight));
+    if (!fits) {
+        ReleaseFrameTargets(t);
+        t->wrap = wrap;
+        t->f0 = MakeTarget(inputWidth, inputHeight, wrap);
+        t->f1 = MakeTarget(outputWidth, outputHeight, wrap);
+        t->f2 = MakeTarget(outputWidth, outputHeight, wrap);
+        t->f3 = MakeTarget(outputWidth, outputHeight, wrap);
+    }
+    if (UsesSourceSum(s) && t->f4.fbo == 0) {
+        t->f4 = MakeTarget(outputWidth, outputHeight, wrap);
+    }
+    if (bitdepth == 8 && t->byteReadback == 0) {
+        t->byteReadback = ByteTargetMatchesFloatReadBack() ? 1 : -1;
+    }
+    t->writeBytes = bitdepth == 8 && t->byteReadback == 1;
+    if (t->writeBytes && t->bytes.fbo == 0) {
+        t->bytes = FBOHelper::CreateTextureFBO(static_cast<uint32_t>(outputWidth),
+                                               static_cast<uint32_t>(outputHeight), wrap, GL_RGBA8,
+                                               GL_DEPTH_COMPONENT32F);
+    }
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     // CreateTextureFBO gives a framebuffer only when it is complete, and
     // releases the texture of one that is not.
-    if (t->f0.fbo == 0 || t->f1.fbo == 0 || t->f2.fbo == 0 || t->f3.fbo == 0) {
+    if (t->f0.fbo == 0 || t->f1.fbo == 0 || t->f2.fbo == 0 || t->f3.fbo == 0 ||
+        (UsesSourceSum(s) && t->f4.fbo == 0) || (t->writeBytes && t->bytes.fbo == 0)) {
         // The refused storage leaves GL errors behind; they belong to this
         // failure, not to whatever the context does next.
         for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
         }
         return false;
     }
-    FBOHelper::ClearFBO(&t->f0);
-    FBOHelper::ClearFBO(&t->f1);
-    FBOHelper::ClearFBO(&t->f2);
-    FBOHelper::ClearFBO(&t->f3);
     return true;
 }
 
-void ReleaseFrameTargets(FrameTargets* t) {
-    FBOHelper::DeleteGenericFBO(&t->f0);
-    FBOHelper::DeleteGenericFBO(&t->f1);
-    FBOHelper::DeleteGenericFBO(&t->f2);
-    FBOHelper::DeleteGenericFBO(&t->f3);
+const PX_FBO* FrameOutput(const FrameTargets& t) {
+    return t.writeBytes ? &t.bytes : &t.f3;
 }
 
-void RunPreProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                       UniformMap* u) {
+void DrawInShares(const PX_FBO* target, GLuint program, UniformMap* u, int samples, int perDraw,
+                  FrameDraws* d) {
+    for (int first = 1; first <= samples && d->err == PF_Err_NONE; first += perDraw) {
+        if (first > 1) {
+            glEnable(GL_BLEND);
+            glBlendEquation(GL_FUNC_ADD);
+            glBlendFunc(GL_ONE, GL_ONE);
+        }
+        (*u)["firstL"] = IVEC(first);
+        (*u)["countL"] = IVEC(std::min(perDraw, samples - first + 1));
+        Draw(target, program, *u, 0, kUnusedRect, d);
+        if (first > 1) {
+            glBlendFunc(GL_ONE, GL_ZERO);
+            glDisable(GL_BLEND);
+        }
+        // The last share may start near INT_MAX: stop before the counter wraps.
+        if (samples - first < perDraw) {
+            break;
+        }
+    }
+}
+
+void RunPreProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t, UniformMap* u,
+                       FrameDraws* d) {
     (*u)["videoTexture"] = TEX2D(t->f0.renderBuffer.id);
     (*u)["offsetHue"] = VEC(static_cast<float>(s.hueOffset));
     (*u)["resV"] = VEC2(Pair(s.inputResolution));
     (*u)["preProcL"] = IVEC(1);
     (*u)["swizzleL"] = IVEC(0);
     (*u)["preserveAlphaL"] = IVEC(s.preserveAlpha);
-    RenderQuad(&t->f1, p.preProc, *u, 1, s.sourceRect, 0);
+    Draw(&t->f1, p.preProc, *u, 1, s.sourceRect, d);
 }
 
-void RunAberratePass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t, UniformMap* u) {
+void RunAberratePass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t, UniformMap* u,
+                     FrameDraws* d) {
     (*u)["videoTexture"] = TEX2D(t->f1.renderBuffer.id);
     (*u)["aspectF"] = VEC(s.aspect);
     (*u)["offsetRot"] = VEC(static_cast<float>(s.rotationRadians));
@@ -72,36 +169,34 @@ void RunAberratePass(const GLPrograms& p, const RenderSettings& s, FrameTargets*
     (*u)["uniformDistort"] = VEC(static_cast<float>(s.uniformDistort));
     (*u)["mode"] = IVEC(s.channelMode);
     (*u)["iterationsL"] = IVEC(s.sampleCount);
-    RenderQuad(&t->f2, p.aberrate, *u, 0, kUnusedRect, 0);
+    DrawInShares(&t->f2, p.aberrate, u, s.sampleCount,
+                 SamplesPerDraw(Fragments(t->f2), kAberrateReads), d);
 }
 
-void RunBlurWPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t, UniformMap* u) {
+void RunBlurWPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t, UniformMap* u,
+                  FrameDraws* d) {
     const int32_t width = static_cast<int32_t>(t->f2.renderBuffer.width);
     (*u)["videoTexture"] = TEX2D(t->f2.renderBuffer.id);
     (*u)["stepsA"] = IVEC(s.blurStepsA);
     (*u)["strideA"] = VEC(BlurStrideUniform(s.blurStrideA, width));
     (*u)["stepsB"] = IVEC(s.blurStepsB);
     (*u)["strideB"] = VEC(BlurStrideUniform(s.blurStrideB, width));
-    RenderQuad(&t->f3, p.blurW, *u, 0, kUnusedRect, 0);
+    Draw(&t->f3, p.blurW, *u, 0, kUnusedRect, d);
 }
 
-void RunBlurHPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t, UniformMap* u) {
+void RunBlurHPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t, UniformMap* u,
+                  FrameDraws* d) {
     const int32_t height = static_cast<int32_t>(t->f3.renderBuffer.height);
     (*u)["videoTexture"] = TEX2D(t->f3.renderBuffer.id);
     (*u)["stepsA"] = IVEC(s.blurStepsA);
     (*u)["strideA"] = VEC(BlurStrideUniform(s.blurStrideA, height));
     (*u)["stepsB"] = IVEC(s.blurStepsB);
     (*u)["strideB"] = VEC(BlurStrideUniform(s.blurStrideB, height));
-    RenderQuad(&t->f2, p.blurH, *u, 0, kUnusedRect, 0);
+    Draw(&t->f2, p.blurH, *u, 0, kUnusedRect, d);
 }
 
 void RunPostProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                        UniformMap* u) {
-    glActiveTexture(GL_TEXTURE1);
-    glBindTexture(GL_TEXTURE_2D, t->f1.renderBuffer.id);
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, t->f2.renderBuffer.id);
-
+                        UniformMap* u, FrameDraws* d) {
     (*u)["videoTexture"] = TEX2D(t->f2.renderBuffer.id);
     (*u)["inputFrameTexture"] = TEX2D(t->f1.renderBuffer.id);
     (*u)["offsetHue"] = VEC(static_cast<float>(s.hueOffset));
@@ -114,20 +209,40 @@ void RunPostProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTarge
     (*u)["resV"] = VEC2(Pair(s.inputResolution));
     // The post-process program distorts the untouched channel under this name.
     (*u)["offsetDistort"] = VEC(static_cast<float>(s.uniformDistort));
-    RenderQuad(&t->f3, p.postProc, *u, 0, kUnusedRect, 0);
+    // The distorted source is averaged first, in shares, into F4, which no
+    // sampler may name while it is drawn into.
+    if (UsesSourceSum(s)) {
+        (*u)["sourceSumL"] = IVEC(1);
+        (*u)["sourceSumTexture"] = TEX2D(0);
+        DrawInShares(&t->f4, p.postProc, u, s.sampleCount,
+                     SamplesPerDraw(Fragments(t->f4), kSourceSumReads), d);
+    }
+    (*u)["sourceSumL"] = IVEC(2);
+    (*u)["sourceSumTexture"] = TEX2D(t->f4.renderBuffer.id);
 
+    glActiveTexture(GL_TEXTURE1);
+    glBindTexture(GL_TEXTURE_2D, t->f1.renderBuffer.id);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, t->f2.renderBuffer.id);
+    Draw(FrameOutput(*t), p.postProc, *u, 0, kUnusedRect, d);
     glActiveTexture(GL_TEXTURE1);
     glBindTexture(GL_TEXTURE_2D, 0);
     glActiveTexture(GL_TEXTURE0);
 }
 
-void RunAllPasses(const GLPrograms& p, const RenderSettings& s, FrameTargets* t) {
+PF_Err RunAllPasses(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
+                    const DrawCheck& check) {
+    FrameDraws d;
+    d.check = check;
+    d.total = CountFrameDraws(s, static_cast<int>(t->f3.renderBuffer.width),
+                              static_cast<int>(t->f3.renderBuffer.height));
     UniformMap uniforms;
-    RunPreProcessPass(p, s, t, &uniforms);
-    RunAberratePass(p, s, t, &uniforms);
+    RunPreProcessPass(p, s, t, &uniforms, &d);
+    RunAberratePass(p, s, t, &uniforms, &d);
     if (s.blurEnabled) {
-        RunBlurWPass(p, s, t, &uniforms);
-        RunBlurHPass(p, s, t, &uniforms);
+        RunBlurWPass(p, s, t, &uniforms, &d);
+        RunBlurHPass(p, s, t, &uniforms, &d);
     }
-    RunPostProcessPass(p, s, t, &uniforms);
+    RunPostProcessPass(p, s, t, &uniforms, &d);
+    return d.err;
 }

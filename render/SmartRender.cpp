@@ -84,7 +84,7 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
     // again on every way out (a thread that had none is left with none).
     const ScopedCurrentContext restoreHostsContext;
     InitThreadLocalRenderData(in_data, out_data);
-    const LocalGLStruct* record = local_render_data.get();
+    LocalGLStruct* record = local_render_data.get();
     if (!record || !record->context) {
         return PF_Err_INTERNAL_STRUCT_DAMAGED;
     }
@@ -104,25 +104,46 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
         return PF_Err_OUT_OF_MEMORY;
     }
 
-    FrameTargets targets;
-    ScopeGuard releaseTargets([&targets] { ReleaseFrameTargets(&targets); });
-    if (!CreateFrameTargets(settings, input->width, input->height, output->width, output->height,
-                            &targets)) {
+    // The thread keeps its targets for its next frame of the same sizes, as
+    // long as they are small enough; released before the context goes.
+    FrameTargets* targets = &record->targets;
+    const auto boundKept = [targets] {
+        if (FrameTargetBytes(*targets) > kMaxKeptTargetBytes) {
+            ReleaseFrameTargets(targets);
+        }
+    };
+    ScopeGuard boundKeptTargets(boundKept);
+    const short bitdepth = extra->input->bitdepth;
+    if (!PrepareFrameTargets(settings, input->width, input->height, output->width, output->height,
+                             bitdepth, targets)) {
+        ReleaseFrameTargets(targets);
         return PF_Err_OUT_OF_MEMORY;
     }
 
-    const short bitdepth = extra->input->bitdepth;
-    UploadToTexture(targets.f0.renderBuffer.id, &temp.world, bitdepth);
+    UploadToTexture(targets->f0.renderBuffer.id, &temp.world, bitdepth);
     const PF_Err disposeErr = temp.Dispose();
     if (pending == PF_Err_NONE) {
         pending = disposeErr;
     }
 
-    RunAllPasses(record->programs, settings, &targets);
-    FBOHelper::FBOtoEffectWorld(&targets.f3, output, bitdepth, GL_COLOR_ATTACHMENT0);
+    // Between draws the host learns how far the frame got and may cancel it;
+    // a cancelled frame leaves the output as cleared and returns the host's
+    // answer.
+    const DrawCheck askHost = [in_data](int done, int total) {
+        PF_Err err = in_data->inter.abort(in_data->effect_ref);
+        if (err == PF_Err_NONE) {
+            err = in_data->inter.progress(in_data->effect_ref, done, total);
+        }
+        return err;
+    };
+    const PF_Err stopped = RunAllPasses(record->programs, settings, targets, askHost);
+    if (stopped != PF_Err_NONE) {
+        return stopped;
+    }
+    FBOHelper::FBOtoEffectWorld(FrameOutput(*targets), output, bitdepth, GL_COLOR_ATTACHMENT0);
 
-    releaseTargets.Dismiss();
-    ReleaseFrameTargets(&targets);
+    boundKeptTargets.Dismiss();
+    boundKept();
     releaseContext.Dismiss();
     glUseProgram(0);
     glBindVertexArray(0);

@@ -15,16 +15,22 @@
 //                (declared, unused); out colourOut.
 // aberrate_frag  videoTexture, aspectF, offsetPos, offsetRot, offsetScale,
 //                offsetShearX, offsetShearY, offsetDistort, uniformDistort, resV,
-//                normaliseExp, mode, iterationsL; out FragColour
+//                normaliseExp, mode, iterationsL, firstL, countL (the draw's
+//                share of the samples); out FragColour
 //                (A colour, A alpha, B colour, B alpha).
 // blurW_frag     videoTexture, stepsA, strideA, stepsB, strideB; out FragColour.
 // blurH_frag     as blurW_frag, along y. Both need stepsA and stepsB >= 1.
 // postProc_frag  videoTexture (packed), inputFrameTexture (pre-processed frame),
 //                mode, preserveAlphaL, unmult, strengthF, offsetHue, iterationsL,
-//                aspectF, resV, offsetDistort; out FragColour as (a, r, g, b).
+//                aspectF, resV, offsetDistort, sourceSumL, firstL, countL,
+//                sourceSumTexture (the distortion average in shares); out
+//                FragColour as (a, r, g, b).
 extern "C++" const char quad_vert[];
 extern "C++" const char preProc_frag[];
 extern "C++" const char aberrate_frag[];
 extern "C++" const char blurW_frag[];
 extern "C++" const char blurH_frag[];
 extern "C++" const char postProc_frag[];
+// copyTexel_frag videoTexture; out FragColour = the texel under the fragment
+//                (texelFetch), for the read-back check of render/ByteReadback.
+extern "C++" const char copyTexel_frag[];

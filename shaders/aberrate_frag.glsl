@@ -4,6 +4,15 @@
 // Aberrate pass: averages iterationsL samples of the pre-processed frame
 // along a path of growing transforms, channel A forwards and channel B the
 // mirrored way, and packs both as (A colour, A alpha, B colour, B alpha).
+// Sample i of channel A is the fragment rotated (in square-pixel space) by
+// i/n of the rotation, distorted radially, scaled by offsetScale^(i/n), skewed
+// in x then in y, and moved by i/n of the position; channel B turns and moves
+// the other way, takes the reciprocal scale and twice the skew and aberration
+// distortion. The loop below computes exactly that with the work shared:
+// what does not change along the path is computed once per fragment.
+// One draw covers samples firstL .. firstL + countL - 1 (countL 0: up to
+// iterationsL) and writes their share of the average, so that the draws of a
+// pass sum, by additive blending, to the average over all samples.
 
 uniform sampler2D videoTexture;
 uniform float aspectF;
@@ -18,46 +27,12 @@ uniform vec2 resV;
 uniform vec2 normaliseExp;
 uniform int mode;
 uniform int iterationsL;
+uniform int firstL;
+uniform int countL;
 
 in vec2 out_uvs;
 
 out vec4 FragColour;
-
-// Radial distortion about the centre, measured in target pixels so that the
-// coefficient means the same on every frame shape.
-vec2 distortUV(vec2 uv, float k)
-{
-    float kk = (k / 1000.0) * min(resV.x, resV.y);
-    vec2 t = uv - vec2(0.5);
-    float r2 = t.x * t.x / aspectF + t.y * t.y * aspectF;
-    float f = 1.0 + r2 * kk;
-    return f * t + vec2(0.5);
-}
-
-// The coordinate of one sample, always built from the fragment's own
-// coordinate: rotate (in square-pixel space), distort, scale, skew x, skew y
-// with the skewed x, then move.
-vec2 modifyCoords(float posX, float posY, float rot, float scale, float shearX, float shearY,
-                  float distort)
-{
-    vec2 v = out_uvs - vec2(0.5);
-    v.x /= aspectF;
-    float c = cos(rot);
-    float s = sin(rot);
-    v = vec2(v.x * c + v.y * s, -v.x * s + v.y * c);
-    v.x *= aspectF;
-    v += vec2(0.5);
-
-    v = distortUV(v, distort);
-
-    v = scale * (v - vec2(0.5)) + vec2(0.5);
-
-    v.x += ((v.y - 0.5) / normaliseExp.y) * shearX * normaliseExp.x;
-    v.y += ((v.x - 0.5) / normaliseExp.x) * shearY * normaliseExp.y;
-
-    v += vec2(posX, posY);
-    return v;
-}
 
 void main()
 {
@@ -66,30 +41,77 @@ void main()
 
     vec2 posStep = m * offsetPos;
     float rotStep = m * offsetRot;
-    float shearXStep = m * offsetShearX;
-    float shearYStep = m * offsetShearY;
     float distortStep = m * offsetDistort;
 
     // The uniform distortion only covers the last tenth of its range.
     float uStart = 0.9 * uniformDistort;
     float uStep = m * (uniformDistort - uStart);
 
-    float scaleStep = pow(offsetScale, 1.0 / n);
-    float scaleCur = scaleStep;
+    // Integer bounds: a float counter stops counting at 2^24.
+    int first = max(firstL, 1);
+    int last = countL > 0 ? min(first + countL - 1, iterationsL) : iterationsL;
+
+    // The fragment about the centre, in square-pixel space (p), and the same
+    // times the aspect (q): a rotated point's texture x is q.x c + q.y s.
+    vec2 p = out_uvs - vec2(0.5);
+    p.x /= aspectF;
+    vec2 q = p * aspectF;
+    // Rotation keeps the distance from the centre, so the radial term of the
+    // distortion is the fragment's own: r2 = x^2 / aspect + y^2 * aspect of
+    // the rotated point in texture units, times min(resV) / 1000. The factor
+    // (1 + r2 k) is linear in the sample number for either channel.
+    float radial = aspectF * dot(p, p) * (min(resV.x, resV.y) / 1000.0);
+    float distortBase = 1.0 + radial * uStart;
+    float distortA = radial * (uStep + distortStep);
+    float distortB = radial * (uStep + distortStep * 2.0);
+    // Skews in texture units about the centre: x by y's distance, then y by
+    // the skewed x's distance, normalised to target pixels, per sample.
+    float skewX = m * offsetShearX * (normaliseExp.x / normaliseExp.y);
+    float skewY = m * offsetShearY * (normaliseExp.y / normaliseExp.x);
+
+    // Rotation and scale advance by one step's factor per sample; every 64
+    // samples they are taken exactly, so rounding cannot build up.
+    float logScale = log2(offsetScale);
+    float scaleStep = exp2(logScale * m);
+    float scaleStepB = 1.0 / scaleStep;
+    float cosStep = cos(rotStep);
+    float sinStep = sin(rotStep);
 
     vec4 fragA = vec4(0.0);
     vec4 fragB = vec4(0.0);
 
-    for (float i = 1.0; i <= n; i += 1.0) {
-        vec2 a = modifyCoords(posStep.x * i, posStep.y * i, rotStep * i, scaleCur,
-                              shearXStep * i, shearYStep * i,
-                              (uStart + uStep * i) + distortStep * i);
-        vec2 b = modifyCoords(-posStep.x * i, -posStep.y * i, -rotStep * i, 1.0 / scaleCur,
-                              shearXStep * i * 2.0, shearYStep * i * 2.0,
-                              (uStart + uStep * i) + distortStep * i * 2.0);
-        scaleCur = scaleCur * scaleStep;
-        fragA += texture(videoTexture, a);
-        fragB += texture(videoTexture, b);
+    for (int block = first; block <= last; block += 64) {
+        float at = float(block);
+        float c = cos(rotStep * at);
+        float s = sin(rotStep * at);
+        float scaleA = exp2(logScale * (at * m));
+        float scaleB = exp2(-logScale * (at * m));
+        int end = min(block + 63, last);
+        for (int k = block; k <= end; ++k) {
+            float i = float(k);
+            // Channel A turns by the angle, channel B against it.
+            float xc = q.x * c;
+            float ys = q.y * s;
+            float yc = p.y * c;
+            float xs = p.x * s;
+            vec2 a = ((distortBase + distortA * i) * scaleA) * vec2(xc + ys, yc - xs);
+            vec2 b = ((distortBase + distortB * i) * scaleB) * vec2(xc - ys, yc + xs);
+            float hx = skewX * i;
+            float hy = skewY * i;
+            a.x += a.y * hx;
+            a.y += a.x * hy;
+            b.x += b.y * (hx * 2.0);
+            b.y += b.x * (hy * 2.0);
+            vec2 move = posStep * i;
+            fragA += texture(videoTexture, a + (vec2(0.5) + move));
+            fragB += texture(videoTexture, b + (vec2(0.5) - move));
+
+            float cNext = c * cosStep - s * sinStep;
+            s = s * cosStep + c * sinStep;
+            c = cNext;
+            scaleA *= scaleStep;
+            scaleB *= scaleStepB;
+        }
     }
 
     fragA = fragA * m;

@@ -6,6 +6,12 @@
 // uniform distortion is on), builds the alpha, mixes back towards the source,
 // turns the hue forwards again and writes (alpha, red, green, blue), the
 // host's order.
+//
+// The average of the distorted source can take many draws: with sourceSumL 1
+// a draw writes only the share of samples firstL .. firstL + countL - 1
+// (countL 0: up to iterationsL) of that average, for additive blending into
+// one target; with sourceSumL 2 the final draw takes the finished average
+// from sourceSumTexture; with 0 it sums all samples itself.
 
 uniform sampler2D videoTexture;      // packed (A colour, A alpha, B colour, B alpha)
 uniform sampler2D inputFrameTexture; // pre-processed frame
@@ -18,6 +24,10 @@ uniform int iterationsL;
 uniform float aspectF;
 uniform vec2 resV;
 uniform float offsetDistort; // the uniform distortion coefficient
+uniform int sourceSumL;
+uniform int firstL;
+uniform int countL;
+uniform sampler2D sourceSumTexture;
 
 in vec2 out_uvs;
 
@@ -56,22 +66,36 @@ vec2 distortUV(vec2 uv, float k)
     return f * t + vec2(0.5);
 }
 
-void main()
+// The untouched channel follows the uniform part of the aberrate pass: this
+// draw's share of the average of the source over the distortion samples.
+vec4 distortedShare(int first, int count)
 {
-    vec4 P = texture(videoTexture, out_uvs);
-
-    // The untouched channel follows the uniform part of the aberrate pass.
     float n = float(iterationsL);
     float m = 1.0 / n;
     float uStart = 0.9 * offsetDistort;
     float uStep = m * (offsetDistort - uStart);
+    // Integer bounds: a float counter stops counting at 2^24.
+    int lo = max(first, 1);
+    int last = count > 0 ? min(lo + count - 1, iterationsL) : iterationsL;
+    vec4 sum = vec4(0.0);
+    for (int k = lo; k <= last; ++k) {
+        sum += texture(inputFrameTexture, distortUV(out_uvs, uStart + uStep * float(k)));
+    }
+    return m * sum;
+}
+
+void main()
+{
+    if (sourceSumL == 1) {
+        FragColour = distortedShare(firstL, countL);
+        return;
+    }
+
+    vec4 P = texture(videoTexture, out_uvs);
+
     vec4 S;
     if (offsetDistort != 0.0) {
-        S = vec4(0.0);
-        for (float i = 1.0; i <= n; i += 1.0) {
-            S += texture(inputFrameTexture, distortUV(out_uvs, uStart + uStep * i));
-        }
-        S = m * S;
+        S = sourceSumL == 2 ? texture(sourceSumTexture, out_uvs) : distortedShare(1, 0);
     } else {
         S = texture(inputFrameTexture, out_uvs);
     }

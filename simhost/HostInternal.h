@@ -90,6 +90,9 @@ struct HostAccess {
     static std::vector<PF_CustomUIInfo>& CustomUI(Host& h) { return h.customUI_; }
     static std::vector<ParamCheckout>& ParamCheckouts(Host& h) { return h.paramCheckouts_; }
     static std::vector<IterateRecord>& Iterations(Host& h) { return h.iterations_; }
+    static std::vector<std::pair<A_long, A_long>>& ProgressReports(Host& h) {
+        return h.progressReports_;
+    }
     static std::vector<A_Time>& XformTimes(Host& h) { return h.xformTimes_; }
     static const Image& InputLayer(Host& h) { return h.inputLayer_; }
     static PF_UtilCallbacks& Utils(Host& h) { return h.utils_; }

@@ -268,4 +268,9 @@ std::vector<IterateRecord> Host::Iterations() const {
     return iterations_;
 }
 
+std::vector<std::pair<A_long, A_long>> Host::ProgressReports() const {
+    std::lock_guard<std::recursive_mutex> lock(mu_);
+    return progressReports_;
+}
+
 }  // namespace simhost

@@ -243,10 +243,13 @@ PF_Err Abort(PF_ProgPtr effect_ref) {
         return PF_Err_BAD_CALLBACK_PARAM;
     if (const PF_Err err = HostOf(command).Enter(key))
         return err;
-    return HostOf(command).settings.userAborted ? PF_Interrupt_CANCEL : PF_Err_NONE;
+    Host& host = HostOf(command);
+    const int cancelAt = host.settings.cancelAtAbortCall;
+    const bool cancelled = cancelAt > 0 && host.CallCount(key) >= cancelAt;
+    return host.settings.userAborted || cancelled ? PF_Interrupt_CANCEL : PF_Err_NONE;
 }
 
-PF_Err Progress(PF_ProgPtr effect_ref, A_long, A_long) {
+PF_Err Progress(PF_ProgPtr effect_ref, A_long count, A_long total) {
     constexpr const char* key = "inter.progress";
     Host* const current = Host::Current();
     if (current == nullptr)
@@ -256,7 +259,17 @@ PF_Err Progress(PF_ProgPtr effect_ref, A_long, A_long) {
         return PF_Err_BAD_CALLBACK_PARAM;
     if (const PF_Err err = HostOf(command).Enter(key))
         return err;
-    return HostOf(command).settings.userAborted ? PF_Interrupt_CANCEL : PF_Err_NONE;
+    Host& host = HostOf(command);
+    if (count < 0 || total <= 0 || count > total)
+        host.Violation("inter.progress reported " + std::to_string(count) + " of " +
+                       std::to_string(total));
+    {
+        std::lock_guard<std::recursive_mutex> lock(HostAccess::Mutex(host));
+        HostAccess::ProgressReports(host).emplace_back(count, total);
+    }
+    if (host.settings.progressObserver)
+        host.settings.progressObserver(count, total);
+    return host.settings.userAborted ? PF_Interrupt_CANCEL : PF_Err_NONE;
 }
 
 PF_Err RegisterUI(PF_ProgPtr effect_ref, PF_CustomUIInfo* info) {

@@ -126,6 +126,13 @@ struct HostSettings {
     A_long rowPaddingBytes = 0;
     // abort() and progress() answer PF_Interrupt_CANCEL; iterate stops.
     bool userAborted = false;
+    // When above 0: the user cancels during the frame, and abort() answers
+    // PF_Interrupt_CANCEL from its call number `cancelAtAbortCall` (counted
+    // over the host's life, as CallCount("inter.abort") counts) on.
+    int cancelAtAbortCall = 0;
+    // Called with every progress() report (count, total) before it is
+    // answered, on the command's thread; may be empty.
+    std::function<void(A_long count, A_long total)> progressObserver;
 
     // "AEGP PF Interface Suite" 1 / "AEGP Layer Suite" 13
     bool effectLayerPresent = true;  // AEGP_GetEffectLayer gives a layer
@@ -338,6 +345,8 @@ class Host {
     // Pre-render, then (when it succeeded) smart render.
     RenderedFrame RenderFrame(const PF_RenderRequest* request = nullptr);
     std::vector<IterateRecord> Iterations() const;
+    // Every progress() report (count, total) in call order.
+    std::vector<std::pair<A_long, A_long>> ProgressReports() const;
     // Times asked of AEGP_GetLayerToWorldXform.
     std::vector<A_Time> XformTimes() const;
 
@@ -400,6 +409,7 @@ class Host {
 
     Image inputLayer_;
     std::vector<IterateRecord> iterations_;
+    std::vector<std::pair<A_long, A_long>> progressReports_;
     std::vector<A_Time> xformTimes_;
 
     PF_UtilCallbacks utils_ = {};

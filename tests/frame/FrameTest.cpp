@@ -268,6 +268,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, FrameCompare,
                                     (std::get<1>(info.param) ? "Float" : "EightBit");
                          });
 
+TEST_F(FrameTest, MoreSamplesThanOneDrawMayTakeMatchTheReference) {
+    // Auto count 5 x (708 + 2 x 20000) = 203,540 samples: 50 draws of the
+    // aberrate pass and 50 of the untouched channel's distortion average,
+    // summed on the GPU, against the reference's single loop.
+    SetPopup(PARAM_SAMPLES, SAMPLES_AUTO);
+    SetFloat(PARAM_SAMPLE_MULTIPLIER, 5);
+    host.Param(PARAM_ROTATION).u.ad.value = 20000 * 65536;
+    SetFloat(PARAM_DISTORT_UNIFORM, -15);
+    RenderAndCompare(MakeLayer(6, 4, true));
+    EXPECT_EQ(host.ProgressReports().back(), std::make_pair(A_long{102}, A_long{102}));
+}
+
 TEST_F(FrameTest, PaddedRowsUploadAndReadBackWithoutShearing) {
     host.settings.rowPaddingBytes = 48;
     SetFloat(PARAM_POSITION, 3);
@@ -297,19 +309,58 @@ TEST_F(FrameTest, AnOutputLargerThanTheInputKeepsLayerPositions) {
     EXPECT_EQ(f.rect.top, -4);
 }
 
-TEST_F(FrameTest, NoGLObjectOrContextIsLeftBehind) {
-    host.SetInputLayer(MakeLayer(24, 16, false));
-    ASSERT_EQ(host.RenderFrame().err, PF_Err_NONE);
-    const GLObjectCounts after1 = CountThreadObjects();
-    EXPECT_EQ(after1.programs, 5);
-    EXPECT_EQ(after1.textures, 0);
-    EXPECT_EQ(after1.framebuffers, 0);
-    EXPECT_EQ(after1.buffers, 0);
-    EXPECT_EQ(after1.vertexArrays, 0);
-    SetFloat(PARAM_BLUR, 2);
-    ASSERT_EQ(host.RenderFrame().err, PF_Err_NONE);
-    EXPECT_EQ(CountThreadObjects(), after1);
-    EXPECT_TRUE(NothingCurrent());
+TEST_F(FrameTest, AThreadKeepsOneSetOfFrameTargetsWithinItsBoundAndNothingElse) {
+    // Targets are kept while sizes and wrap mode match, replaced when they do
+    // not, joined by F4 for a distorted untouched channel, and released after
+    // a frame whose targets exceed kMaxKeptTargetBytes (2600 x 1300 x 16
+    // bytes x 4 = 216 MB). These 8-bit frames add the 8-bit output target
+    // where the GL rounds alike. Nothing else outlives a frame, no context
+    // stays current.
+    struct Case {
+        const char* name;
+        void (*apply)(simhost::Host& host);
+        A_long width, height;
+        int targets;  // textures and framebuffers kept after the frame
+        bool reused;  // the previous frame's textures are the ones kept
+    };
+    const Case cases[] = {
+        {"First", [](simhost::Host&) {}, 24, 16, 4, false},
+        {"SameSizes", [](simhost::Host& h) { SetF(h, PARAM_MIX, 40); }, 24, 16, 4, true},
+        {"LargerOutput", [](simhost::Host& h) { SetF(h, PARAM_POSITION, 4); }, 24, 16, 4, false},
+        {"OtherWrap", [](simhost::Host& h) { SetB(h, PARAM_REPEAT_EDGE_PIXELS, false); }, 24, 16, 4,
+         false},
+        {"DistortedUntouchedChannel", [](simhost::Host& h) { SetF(h, PARAM_DISTORT_UNIFORM, 10); },
+         24, 16, 5, false},
+        {"OverTheBound",
+         [](simhost::Host& h) {
+             SetF(h, PARAM_DISTORT_UNIFORM, 0);
+             SetF(h, PARAM_POSITION, 0);
+             SetP(h, PARAM_SAMPLES, SAMPLES_SINGLE);
+         },
+         2600, 1300, 0, false},
+        {"SmallAgain", [](simhost::Host&) {}, 24, 16, 4, false},
+    };
+    GLuint previous = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.apply(host);
+        host.SetInputLayer(MakeLayer(c.width, c.height, false));
+        ASSERT_EQ(host.RenderFrame().err, PF_Err_NONE);
+        const GLObjectCounts counts = CountThreadObjects();
+        const int byteTarget = local_render_data->targets.bytes.fbo != 0 ? 1 : 0;
+        EXPECT_EQ(byteTarget, c.targets > 0 ? local_render_data->targets.writeBytes : 0);
+        EXPECT_EQ(counts.programs, 5);
+        EXPECT_EQ(counts.textures, c.targets + byteTarget);
+        EXPECT_EQ(counts.framebuffers, c.targets + byteTarget);
+        EXPECT_EQ(counts.buffers, 0);
+        EXPECT_EQ(counts.vertexArrays, 0);
+        const GLuint kept = local_render_data->targets.f2.renderBuffer.id;
+        if (c.reused) {
+            EXPECT_EQ(kept, previous);
+        }
+        previous = kept;
+        EXPECT_TRUE(NothingCurrent());
+    }
 }
 
 // ---- every failure row ------------------------------------------------------------
@@ -357,6 +408,40 @@ class FrameFailure : public FrameTest {
     }
     GLObjectCounts baseline;
 };
+
+TEST_F(FrameFailure, ProgressCountsEveryDrawAndACancelEndsTheFrameCleared) {
+    // Fixed 6 samples, blur on: pre-process, aberrate, two blurs, post-process.
+    SetFloat(PARAM_BLUR, 2);
+    struct Case {
+        int cancelAt;  // abort() call of the frame that answers cancel, 0 for none
+        PF_Err err;
+        size_t reports;
+    };
+    const Case cases[] = {{0, PF_Err_NONE, 5},
+                          {1, PF_Interrupt_CANCEL, 0},
+                          {3, PF_Interrupt_CANCEL, 2},
+                          {5, PF_Interrupt_CANCEL, 4}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cancelAt);
+        const int aborts = host.CallCount("inter.abort");
+        const size_t reports = host.ProgressReports().size();
+        const int premultiplies = host.CallCount("utils.premultiply");
+        host.settings.cancelAtAbortCall = c.cancelAt > 0 ? aborts + c.cancelAt : 0;
+        const simhost::RenderedFrame f = RenderAfterPreRender();
+        EXPECT_EQ(f.err, c.err);
+        const std::vector<std::pair<A_long, A_long>> all = host.ProgressReports();
+        ASSERT_EQ(all.size() - reports, c.reports);
+        for (size_t i = 0; i < c.reports; ++i) {
+            EXPECT_EQ(all[reports + i], std::make_pair(static_cast<A_long>(i + 1), A_long{5}));
+        }
+        // No draw after the cancel: abort is asked once per draw made.
+        EXPECT_EQ(host.CallCount("inter.abort") - aborts, c.cancelAt > 0 ? c.cancelAt : 5);
+        EXPECT_EQ(AllZero(f.output), c.err != PF_Err_NONE);
+        EXPECT_EQ(host.CallCount("utils.premultiply") - premultiplies, c.err == 0 ? 1 : 0);
+        EXPECT_EQ(host.LiveWorldCount(), 0u);
+        ExpectClean();
+    }
+}
 
 TEST_F(FrameFailure, InputCheckoutFailureIsReturnedAndOutputUntouched) {
     FailNext("smartrender.checkout_layer_pixels", PF_Interrupt_CANCEL);

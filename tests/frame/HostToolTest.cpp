@@ -56,6 +56,7 @@ TEST(HostTool, DemoRendersTheTestCardAndReportsThePreRender) {
     EXPECT_NE(r.out.find("\"render_error\": 0"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"host_request\": [0, 0, 640, 360]"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"returns_extra_pixels\": true"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("progress 100 %"), std::string::npos) << r.out;
     EXPECT_TRUE(FileStartsWith(png, "\x89PNG"));
 
     // The demo's output as the input of a render: a 752 x 472 still.

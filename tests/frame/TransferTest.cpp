@@ -1,10 +1,14 @@
 // Upload and read-back against a live GL context: padded rows, the 8-bit
-// normalisation, a 1 x 1 read-back, and render targets that cannot be made.
+// normalisation, a 1 x 1 read-back, render targets that cannot be made, and
+// the 8-bit output target against the 8-bit read of the float target.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
+#include "gl/Programs.h"
+#include "render/ByteReadback.h"
 #include "render/Passes.h"
 #include "render/PixelTransfer.h"
 #include "tests/support/GLTestContext.h"
@@ -56,8 +60,8 @@ TEST_F(GLTest, UploadSkipsRowPaddingAndNormalisesBytes) {
 TEST_F(GLTest, ReadBackWritesRowsInPlaceAndLeavesPaddingAlone) {
     RenderSettings s;
     s.repeatEdges = false;
-    FrameTargets t;
-    ASSERT_TRUE(CreateFrameTargets(s, 2, 2, 2, 2, &t));
+    FrameTargets t = {};
+    ASSERT_TRUE(PrepareFrameTargets(s, 2, 2, 2, 2, 32, &t));
     // Float pixels into F3 through an upload of a padded float buffer.
     std::vector<unsigned char> in(2 * 48, 0);
     for (int y = 0; y < 2; ++y) {
@@ -98,14 +102,81 @@ TEST_F(GLTest, TargetsTheGPUCannotMakeAreReportedAndLeaveNothingBehind) {
     GLint maxSize = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
     RenderSettings s;
-    FrameTargets t;
-    EXPECT_FALSE(CreateFrameTargets(s, 4, 4, maxSize + 1, 4, &t));
+    FrameTargets t = {};
+    EXPECT_FALSE(PrepareFrameTargets(s, 4, 4, maxSize + 1, 4, 32, &t));
     ReleaseFrameTargets(&t);
     EXPECT_EQ(t.f0.fbo, 0u);
     EXPECT_EQ(t.f0.renderBuffer.id, 0u);
-    FrameTargets empty;
-    EXPECT_FALSE(CreateFrameTargets(s, 0, 0, 4, 4, &empty));
+    FrameTargets empty = {};
+    EXPECT_FALSE(PrepareFrameTargets(s, 0, 0, 4, 4, 32, &empty));
     ReleaseFrameTargets(&empty);
     ReleaseFrameTargets(&empty);  // twice is harmless
     // The fixture checks that no texture or framebuffer survived.
+}
+
+TEST_F(GLTest, TheEightBitOutputTargetGivesTheBytesOfTheFloatReadBack) {
+    // Whole frames through the passes, once into F3 read back as bytes (the
+    // conversion on the way out) and once into the 8-bit target (read back
+    // as a copy): the bytes must be the same, for settings that put values
+    // across the whole range, above 1 (unmult) and on every byte boundary.
+    if (!ByteTargetMatchesFloatReadBack()) {
+        GTEST_SKIP() << "this GL rounds 8-bit targets unlike its read-back: frames keep F3";
+    }
+    GLPrograms programs = {};
+    CreateGLPrograms(&programs);
+    const int w = 64, h = 16;
+    std::vector<unsigned char> in(static_cast<size_t>(w) * h * 4);
+    for (size_t i = 0; i < in.size(); ++i) {
+        in[i] = static_cast<unsigned char>((i * 37 + (i / 4) * 11) % 256);
+    }
+    PF_EffectWorld inWorld = World(in, w, h, w * 4);
+    struct Case {
+        const char* name;
+        void (*apply)(ParamValues* p);
+    };
+    const Case cases[] = {
+        {"Defaults", [](ParamValues*) {}},
+        {"Transform",
+         [](ParamValues* p) {
+             p->position = 3;
+             p->rotation = 8 << 16;
+             p->scale = 110;
+             p->distortUniform = -15;
+         }},
+        {"UnmultMixHue",
+         [](ParamValues* p) {
+             p->unmult = true;
+             p->mix = 30;
+             p->hueShift = 40 << 16;
+         }},
+        {"PreserveAlphaBlur",
+         [](ParamValues* p) {
+             p->preserveAlpha = true;
+             p->blur = 2;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ParamValues params;
+        params.samples = 4;
+        params.sampleCount = 6;
+        c.apply(&params);
+        const BufferGeometry g{w, h, 0, 0};
+        const RenderSettings s = DeriveRenderSettings(params, PF_RationalScale{1, 1}, g, g);
+        FrameTargets t = {};
+        ASSERT_TRUE(PrepareFrameTargets(s, w, h, w, h, 8, &t));
+        ASSERT_EQ(t.writeBytes, 1);
+        UploadToTexture(t.f0.renderBuffer.id, &inWorld, 8);
+        std::vector<std::vector<unsigned char>> out(2, std::vector<unsigned char>(in.size(), 0));
+        for (int writeBytes = 0; writeBytes < 2; ++writeBytes) {
+            t.writeBytes = writeBytes;
+            ASSERT_EQ(RunAllPasses(programs, s, &t, {}), PF_Err_NONE);
+            PF_EffectWorld outWorld = World(out[writeBytes], w, h, w * 4);
+            FBOHelper::FBOtoEffectWorld(FrameOutput(t), &outWorld, 8, GL_COLOR_ATTACHMENT0);
+        }
+        EXPECT_TRUE(out[0] == out[1]);
+        EXPECT_NE(std::count(out[0].begin(), out[0].end(), 0), static_cast<long>(out[0].size()));
+        ReleaseFrameTargets(&t);
+    }
+    DeleteGLPrograms(&programs);
 }

@@ -181,7 +181,7 @@ TEST_F(AberrateGpu, MatchesReferenceForEveryChannelPairAndWrap) {
         for (GLenum wrap : {GLenum(GL_CLAMP_TO_BORDER), GLenum(GL_MIRRORED_REPEAT)}) {
             const Sampler sampler{&source, RefWrap(wrap)};
             for (int mode : {1, 2, 3}) {
-                for (int n : {1, 3, 40}) {
+                for (int n : {1, 3, 40, 200}) {
                     AberrateUniforms u = Identity(source);
                     u.offsetPos = {0.07f, -0.05f};
                     u.offsetRot = 0.3f;
@@ -225,6 +225,53 @@ TEST_F(AberrateGpu, SamplesBeyondTheFrameFadeTheAlphasWithTheBorder) {
     const Sampler sampler{&source, Wrap::Border};
     EXPECT_TRUE(ImagesMatch(border, hlv3ref::RenderAberrate(sampler, u, 9, 9),
                             Tolerance(kArithmetic, 1.0f), "aberrate border falloff"));
+}
+
+TEST_F(AberrateGpu, StaysWithinATenthOfAByteStepOfThePlainLoopOnTheFrameCases) {
+    // The program shares work along the path (stepped rotation and scale,
+    // re-taken exactly every 64 samples; the distortion radius once per
+    // fragment); the reference keeps the plain per-sample loop. The transforms
+    // of the frame tests on their 24 x 16 layer, at their 6 samples and at
+    // the Auto default of 708.
+    struct Case {
+        const char* name;
+        Vec2 pos;
+        float rot, scale, shearX, shearY, distort, uniform;
+    };
+    const Case cases[] = {
+        {"Defaults", {0.0f, 0.0f}, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f},
+        {"Position4", {4.0f / 24.0f, 4.0f / 16.0f}, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f},
+        {"FullTransform",
+         {2.0f / 24.0f, 2.0f / 16.0f},
+         0.13962634f,
+         1.1f,
+         0.1f,
+         -0.05f,
+         20.0f,
+         -15.0f},
+    };
+    const Image source = NoiseImage(24, 16, 18, 0.0f, 1.0f);
+    const float tolerance = Tolerance(0.1f / 255.0f, NeighbourContrast(source));
+    for (const Case& c : cases) {
+        for (GLenum wrap : {GLenum(GL_CLAMP_TO_BORDER), GLenum(GL_MIRRORED_REPEAT)}) {
+            for (int n : {6, 708}) {
+                AberrateUniforms u = Identity(source);
+                u.normaliseExp = {1.0f, 1.5f};
+                u.offsetPos = c.pos;
+                u.offsetRot = c.rot;
+                u.offsetScale = c.scale;
+                u.offsetShearX = c.shearX;
+                u.offsetShearY = c.shearY;
+                u.offsetDistort = c.distort;
+                u.uniformDistort = c.uniform;
+                u.iterationsL = n;
+                const Sampler sampler{&source, RefWrap(wrap)};
+                EXPECT_TRUE(ImagesMatch(
+                    Run(source, wrap, u), hlv3ref::RenderAberrate(sampler, u, 24, 16), tolerance,
+                    std::string(c.name) + " wrap " + WrapName(wrap) + " n " + std::to_string(n)));
+            }
+        }
+    }
 }
 
 }  // namespace

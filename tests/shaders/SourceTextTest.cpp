@@ -14,8 +14,10 @@ struct NamedSource {
 };
 
 const NamedSource kSources[] = {
-    {"quad_vert", quad_vert},   {"preProc_frag", preProc_frag}, {"aberrate_frag", aberrate_frag},
-    {"blurW_frag", blurW_frag}, {"blurH_frag", blurH_frag},     {"postProc_frag", postProc_frag},
+    {"quad_vert", quad_vert},           {"preProc_frag", preProc_frag},
+    {"aberrate_frag", aberrate_frag},   {"blurW_frag", blurW_frag},
+    {"blurH_frag", blurH_frag},         {"postProc_frag", postProc_frag},
+    {"copyTexel_frag", copyTexel_frag},
 };
 
 // The program builder hands every text to GL after an empty prefix string,

@@ -1,64 +1,105 @@
 // `bench`: where the time of a frame goes. Runs the system's own frame steps
-// (copy-in callbacks, upload, each pass, read-back) one at a time with a GL
-// fence between them, measured from here so that the system itself carries no
-// timing code, and relates each figure to a bilinear-fetch floor: a pass of
-// the same size that only reads the texture as often as the measured step.
+// (copy-in callbacks, target preparation, upload, each pass, read-back) one at
+// a time with a GL fence around each, measured from here so that the system
+// itself carries no timing code, and relates each figure to a bilinear-fetch
+// floor: a pass of the same size and texture that only makes the step's
+// reads. Each step is timed interleaved with its floor (and with the way the
+// step was done before, where that changed): alternating runs, best of k, so
+// that load swings on a shared machine hit both sides alike.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "context/Context.h"
 #include "gl/GLApi.h"
-#include "gl/Quad.h"
 #include "gl/Programs.h"
+#include "gl/Quad.h"
+#include "render/DrawBudget.h"
 #include "render/Passes.h"
 #include "render/PixelTransfer.h"
 #include "render/RenderSettings.h"
 #include "shaders/ShaderSources.h"
 #include "simhost/Image.h"
+#include "tools/hlv3host/BenchShaders.h"
 #include "tools/hlv3host/Commands.h"
 #include "tools/hlv3host/TestCard.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using Action = std::function<void()>;
 
-double MsSince(Clock::time_point t0) {
+const A_FloatRect kWhole = {0.0, 0.0, 1.0, 1.0};
+
+struct Case {
+    const char* key;
+    const char* name;
+    void (*apply)(ParamValues* p);
+};
+
+const Case kCases[] = {
+    {"single", "Single", [](ParamValues* p) { p->samples = 1; }},
+    {"auto", "Auto, default transform", [](ParamValues* p) { p->samples = 3; }},
+    {"transform", "Auto, real transform",
+     [](ParamValues* p) {
+         // Position 40, Rotation 10, Scale 110 %, Skew 10 / 5 %, distortions 20 / 10.
+         p->samples = 3;
+         p->position = 40;
+         p->rotation = 10 << 16;
+         p->scale = 110;
+         p->skewX = 10;
+         p->skewY = 5;
+         p->distortAberrate = 20;
+         p->distortUniform = 10;
+     }},
+    {"fixed", "Fixed 64, blur 10",
+     [](ParamValues* p) {
+         p->samples = 4;
+         p->sampleCount = 64;
+         p->blur = 10;
+     }},
+    {"huge", "Auto, Rotation 20000, multiplier 5",
+     [](ParamValues* p) {
+         p->samples = 3;
+         p->rotation = 20000 * 65536;
+         p->sampleMultiplier = 5;
+     }},
+};
+
+struct Programs {
+    GLPrograms effect = {};
+    GLuint plainAberrate = 0;
+    GLuint pathFloor = 0;
+    GLuint pointFloor = 0;
+};
+
+double TimeMs(const Action& action) {
+    glFinish();
+    const Clock::time_point t0 = Clock::now();
+    action();
+    glFinish();
     return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
 }
 
-// Reads the texture `readsL` times per fragment, summing the samples: the
-// cheapest pass that does as many texture reads as a measured one.
-const char kFloorFrag[] = R"(
-#version 330
-uniform sampler2D videoTexture;
-uniform int readsL;
-in vec2 out_uvs;
-out vec4 FragColour;
-void main() {
-    vec4 acc = vec4(0.0);
-    for (int i = 0; i < readsL; ++i) {
-        acc += texture(videoTexture, out_uvs + vec2(float(i) * 0.000001, 0.0));
+// Runs the actions in turn, k rounds, and keeps each one's fastest time.
+std::vector<double> Interleaved(const std::vector<Action>& actions, int k) {
+    std::vector<double> best(actions.size(), 1e300);
+    for (int round = 0; round < k; ++round) {
+        for (size_t i = 0; i < actions.size(); ++i) {
+            best[i] = std::min(best[i], TimeMs(actions[i]));
+        }
     }
-    FragColour = acc;
+    return best;
 }
-)";
 
-struct Case {
-    const char* name;
-    int samples;         // PARAM_SAMPLES choice
-    double sampleCount;  // Fixed only
-    double blur;
-};
-
-struct Stage {
+struct Row {
     std::string name;
+    int reads = 0;  // texture reads per output pixel; 0 where there is no floor
     double ms = 0;
-    int reads = 0;  // texture reads per output pixel, 0 for CPU or transfer steps
     double floorMs = 0;
 };
 
@@ -71,39 +112,67 @@ PF_EffectWorld WorldOf(simhost::Image& image) {
     return w;
 }
 
-double FloorPass(GLuint program, FrameTargets* t, int reads) {
-    UniformMap u;
-    u["videoTexture"] = TEX2D(t->f1.renderBuffer.id);
-    u["readsL"] = IVEC(reads);
-    glFinish();
-    const Clock::time_point t0 = Clock::now();
-    RenderQuad(&t->f3, program, u, 0, A_FloatRect{0, 0, 1, 1}, 0);
-    glFinish();
-    return MsSince(t0);
+// Floor of a one- or two-read step: all reads at the fragment.
+Action PointFloor(const Programs& p, FrameTargets* t, int reads) {
+    return [&p, t, reads] {
+        UniformMap u;
+        u["videoTexture"] = TEX2D(t->f1.renderBuffer.id);
+        u["readsL"] = IVEC(reads);
+        RenderQuad(&t->f3, p.pointFloor, u, 0, kWhole, 0);
+    };
 }
 
-// One frame, stage by stage. Accumulates into `stages` (same order each run).
-void RunFrame(const GLPrograms& programs, GLuint floorProgram, int w, int h, bool isFloat,
-              const Case& c, std::vector<Stage>* stages) {
-    ParamValues p;
-    p.samples = c.samples;
-    p.sampleCount = c.sampleCount;
-    p.blur = c.blur;
-    p.position = 0.0;
-    const BufferGeometry g{w, h, 0, 0};
-    const RenderSettings s = DeriveRenderSettings(p, PF_RationalScale{1, 1}, g, g);
-    const short bitdepth = isFloat ? 32 : 8;
+// Floor of a sampling step: `samples` x 2 reads along the path that ends at
+// the transform (rot, scale, pos), split into draws as the effect splits.
+Action PathFloor(const Programs& p, FrameTargets* t, const RenderSettings& s, int samples,
+                 float rot, float scale, Vec2f pos) {
+    return [&p, t, &s, samples, rot, scale, pos] {
+        UniformMap u;
+        u["videoTexture"] = TEX2D(t->f1.renderBuffer.id);
+        u["aspectF"] = VEC(s.aspect);
+        u["offsetPos"] = VEC2(pos);
+        u["offsetRot"] = VEC(rot);
+        u["offsetScale"] = VEC(scale);
+        u["iterationsL"] = IVEC(samples);
+        const int64_t fragments = int64_t{t->f3.renderBuffer.width} * t->f3.renderBuffer.height;
+        FrameDraws d;
+        DrawInShares(&t->f3, p.pathFloor, &u, samples, SamplesPerDraw(fragments, 2), &d);
+    };
+}
 
-    simhost::Image input = MakeTestCard(w, h, isFloat);
-    simhost::Image temp = simhost::Image::Make(w, h, input.format);
-    simhost::Image output = simhost::Image::Make(w, h, input.format);
-    PF_EffectWorld tempWorld = WorldOf(temp);
-    PF_EffectWorld outWorld = WorldOf(output);
+// The aberrate pass as it was: one draw of the plain loop, with the uniforms
+// the pass sets (taken from a run of the pass that is stopped before it
+// draws).
+Action PlainAberrate(const Programs& p, FrameTargets* t, const RenderSettings& s) {
+    UniformMap u;
+    FrameDraws stopped;
+    stopped.err = PF_Interrupt_CANCEL;
+    RunAberratePass(p.effect, s, t, &u, &stopped);
+    return [&p, t, u] { RenderQuad(&t->f2, p.plainAberrate, u, 0, kWhole, 0); };
+}
 
-    std::vector<Stage> now;
-    Clock::time_point t0 = Clock::now();
-    for (A_long y = 0; y < h; ++y) {
-        for (A_long x = 0; x < w; ++x) {
+// Targets as they were made for every frame: four created and cleared, then
+// deleted at the frame's end.
+Action FreshTargets(const RenderSettings& s, int w, int h) {
+    return [&s, w, h] {
+        const GLenum wrap = s.repeatEdges ? GL_MIRRORED_REPEAT : GL_CLAMP_TO_BORDER;
+        PX_FBO f[4];
+        for (PX_FBO& target : f) {
+            target = FBOHelper::CreateTextureFBO(static_cast<uint32_t>(w), static_cast<uint32_t>(h),
+                                                 wrap, GL_RGBA32F, GL_DEPTH_COMPONENT32F);
+            FBOHelper::ClearFBO(&target);
+        }
+        glFinish();
+        for (PX_FBO& target : f) {
+            FBOHelper::DeleteGenericFBO(&target);
+        }
+    };
+}
+
+void CpuCopyIn(simhost::Image& input, simhost::Image& temp) {
+    const bool isFloat = input.format == PF_PixelFormat_ARGB128;
+    for (A_long y = 0; y < input.height; ++y) {
+        for (A_long x = 0; x < input.width; ++x) {
             if (isFloat) {
                 CopyPixelFloatIn(nullptr, x, y, &input.AtFloat(x, y), &temp.AtFloat(x, y));
             } else {
@@ -111,46 +180,13 @@ void RunFrame(const GLPrograms& programs, GLuint floorProgram, int w, int h, boo
             }
         }
     }
-    now.push_back({"copy-in (CPU, 1 thread)", MsSince(t0), 0, 0});
+}
 
-    FrameTargets t;
-    if (!CreateFrameTargets(s, w, h, w, h, &t)) {
-        std::fprintf(stderr, "hlv3host bench: no complete framebuffer at %d x %d\n", w, h);
-        ReleaseFrameTargets(&t);
-        std::exit(1);
-    }
-    glFinish();
-    t0 = Clock::now();
-    UploadToTexture(t.f0.renderBuffer.id, &tempWorld, bitdepth);
-    glFinish();
-    now.push_back({"upload", MsSince(t0), 0, 0});
-
-    UniformMap u;
-    auto pass = [&](const char* name, int reads, auto run) {
-        glFinish();
-        const Clock::time_point p0 = Clock::now();
-        run();
-        glFinish();
-        now.push_back({name, MsSince(p0), reads, 0});
-    };
-    pass("pre-process", 1, [&] { RunPreProcessPass(programs, s, &t, &u); });
-    pass("aberrate", 2 * s.sampleCount, [&] { RunAberratePass(programs, s, &t, &u); });
-    const int blurReads = (2 * s.blurStepsA + 1) + (2 * s.blurStepsB + 1);
-    if (s.blurEnabled) {
-        pass("blur W", blurReads, [&] { RunBlurWPass(programs, s, &t, &u); });
-        pass("blur H", blurReads, [&] { RunBlurHPass(programs, s, &t, &u); });
-    }
-    pass("post-process", 2, [&] { RunPostProcessPass(programs, s, &t, &u); });
-
-    glFinish();
-    t0 = Clock::now();
-    FBOHelper::FBOtoEffectWorld(&t.f3, &outWorld, bitdepth, GL_COLOR_ATTACHMENT0);
-    now.push_back({"read-back", MsSince(t0), 0, 0});
-
-    // The host's premultiply utility, done here the way a host does it.
-    t0 = Clock::now();
-    for (A_long y = 0; y < h; ++y) {
-        for (A_long x = 0; x < w; ++x) {
+// The host's premultiply utility, done here the way a host does it.
+void CpuPremultiply(simhost::Image& output) {
+    const bool isFloat = output.format == PF_PixelFormat_ARGB128;
+    for (A_long y = 0; y < output.height; ++y) {
+        for (A_long x = 0; x < output.width; ++x) {
             if (isFloat) {
                 PF_PixelFloat& q = output.AtFloat(x, y);
                 q.red *= q.alpha, q.green *= q.alpha, q.blue *= q.alpha;
@@ -162,55 +198,209 @@ void RunFrame(const GLPrograms& programs, GLuint floorProgram, int w, int h, boo
             }
         }
     }
-    now.push_back({"premultiply (CPU, 1 thread)", MsSince(t0), 0, 0});
+}
 
-    // Floors, in the same frame's targets: one fetch for the non-pass steps.
-    // The cheap floors are taken twice and the faster kept, so that a
-    // driver's first touch of a new target size does not inflate them.
-    for (Stage& st : now) {
-        const int reads = st.reads > 0 ? st.reads : 1;
-        st.floorMs = FloorPass(floorProgram, &t, reads);
-        if (reads <= 64) {
-            st.floorMs = std::min(st.floorMs, FloorPass(floorProgram, &t, reads));
-        }
-    }
-    ReleaseFrameTargets(&t);
-
-    if (stages->empty()) {
-        *stages = now;
+void PrintRow(const Row& r) {
+    if (r.reads > 0) {
+        std::printf("| %s | %d | %.1f | %.1f | %.2f |\n", r.name.c_str(), r.reads, r.ms, r.floorMs,
+                    r.floorMs > 0 ? r.ms / r.floorMs : 0.0);
     } else {
-        for (size_t i = 0; i < now.size(); ++i) {
-            (*stages)[i].ms += now[i].ms;
-            (*stages)[i].floorMs += now[i].floorMs;
+        std::printf("| %s | | %.1f | | |\n", r.name.c_str(), r.ms);
+    }
+}
+
+// One case at one size and depth: every step against its floor, the changed
+// steps also as they were, and the frame as one run.
+void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int k, bool print) {
+    ParamValues params;
+    params.position = 0.0;
+    c.apply(&params);
+    const BufferGeometry g{w, h, 0, 0};
+    const RenderSettings s = DeriveRenderSettings(params, PF_RationalScale{1, 1}, g, g);
+    const short bitdepth = isFloat ? 32 : 8;
+
+    simhost::Image input = MakeTestCard(w, h, isFloat);
+    simhost::Image temp = simhost::Image::Make(w, h, input.format);
+    simhost::Image output = simhost::Image::Make(w, h, input.format);
+    PF_EffectWorld tempWorld = WorldOf(temp);
+    PF_EffectWorld outWorld = WorldOf(output);
+
+    FrameTargets t = {};
+    if (!PrepareFrameTargets(s, w, h, w, h, bitdepth, &t)) {
+        std::fprintf(stderr, "hlv3host bench: no complete framebuffer at %d x %d\n", w, h);
+        ReleaseFrameTargets(&t);
+        std::exit(1);
+    }
+    CpuCopyIn(input, temp);
+    UploadToTexture(t.f0.renderBuffer.id, &tempWorld, bitdepth);
+    UniformMap u;
+    FrameDraws d;
+    RunPreProcessPass(p.effect, s, &t, &u, &d);
+
+    std::vector<Row> after;
+    std::vector<Row> before;
+    auto pair = [&](const char* name, int reads, const Action& step, const Action& floor) {
+        const std::vector<double> ms = Interleaved({step, floor}, k);
+        after.push_back({name, reads, ms[0], ms[1]});
+        before.push_back(after.back());
+    };
+    auto changed = [&](const char* name, const char* was, int reads, const Action& now,
+                       const Action& then, const Action& floor) {
+        std::vector<Action> actions = {now, then};
+        if (floor) {
+            actions.push_back(floor);
+        }
+        const std::vector<double> ms = Interleaved(actions, k);
+        const double fl = floor ? ms[2] : 0.0;
+        after.push_back({name, floor ? reads : 0, ms[0], fl});
+        before.push_back({was, floor ? reads : 0, ms[1], fl});
+    };
+
+    const Action onePoint = PointFloor(p, &t, 1);
+    pair(
+        "copy-in (CPU, 1 thread)", 1, [&] { CpuCopyIn(input, temp); }, onePoint);
+    changed(
+        "targets kept", "targets made and cleared (before)", 0,
+        [&] { PrepareFrameTargets(s, w, h, w, h, bitdepth, &t); }, FreshTargets(s, w, h), nullptr);
+    pair(
+        "upload", 1, [&] { UploadToTexture(t.f0.renderBuffer.id, &tempWorld, bitdepth); },
+        onePoint);
+    pair(
+        "pre-process", 1, [&] { RunPreProcessPass(p.effect, s, &t, &u, &d); }, onePoint);
+
+    const int n = s.sampleCount;
+    const Vec2f pos = {s.positionOffset[0], s.positionOffset[1]};
+    const Action aberrateFloor = PathFloor(p, &t, s, n, static_cast<float>(s.rotationRadians),
+                                           static_cast<float>(s.scale), pos);
+    const Action aberrate = [&] { RunAberratePass(p.effect, s, &t, &u, &d); };
+    if (n <= 65535) {
+        changed("aberrate", "aberrate, plain loop in one draw (before)", 2 * n, aberrate,
+                PlainAberrate(p, &t, s), aberrateFloor);
+    } else {
+        // One draw of the plain loop is cut short there: no "before".
+        pair("aberrate", 2 * n, aberrate, aberrateFloor);
+    }
+    if (s.blurEnabled) {
+        const int blurReads = (2 * s.blurStepsA + 1) + (2 * s.blurStepsB + 1);
+        const float radius = static_cast<float>(s.blurPixels);
+        const int samples = (blurReads + 1) / 2;
+        pair(
+            "blur W", blurReads, [&] { RunBlurWPass(p.effect, s, &t, &u, &d); },
+            PathFloor(p, &t, s, samples, 0.0f, 1.0f, Vec2f{radius / w, 0.0f}));
+        pair(
+            "blur H", blurReads, [&] { RunBlurHPass(p.effect, s, &t, &u, &d); },
+            PathFloor(p, &t, s, samples, 0.0f, 1.0f, Vec2f{0.0f, radius / h}));
+    }
+    const int postReads = static_cast<float>(s.uniformDistort) != 0.0f ? n + 1 : 2;
+    pair(
+        "post-process", postReads, [&] { RunPostProcessPass(p.effect, s, &t, &u, &d); },
+        postReads > 2 ? PathFloor(p, &t, s, postReads / 2, 0.0f, 1.0f, Vec2f{0.0f, 0.0f})
+                      : PointFloor(p, &t, 2));
+    const Action readBack = [&] {
+        FBOHelper::FBOtoEffectWorld(FrameOutput(t), &outWorld, bitdepth, GL_COLOR_ATTACHMENT0);
+    };
+    if (t.writeBytes) {
+        changed(
+            "read-back from the 8-bit target", "read-back from the float target (before)", 1,
+            readBack,
+            [&] { FBOHelper::FBOtoEffectWorld(&t.f3, &outWorld, bitdepth, GL_COLOR_ATTACHMENT0); },
+            onePoint);
+    } else {
+        pair("read-back", 1, readBack, onePoint);
+    }
+    pair(
+        "premultiply (CPU, 1 thread)", 1, [&] { CpuPremultiply(output); }, onePoint);
+
+    // The GPU part of a frame in one run, against the sum of its steps.
+    const std::vector<double> whole =
+        Interleaved({[&] {
+                        PrepareFrameTargets(s, w, h, w, h, bitdepth, &t);
+                        UploadToTexture(t.f0.renderBuffer.id, &tempWorld, bitdepth);
+                        RunAllPasses(p.effect, s, &t, {});
+                        readBack();
+                    }},
+                    k);
+    ReleaseFrameTargets(&t);
+    if (!print) {
+        return;
+    }
+
+    std::printf("### %d x %d, %s, %s (%d samples)\n\n", w, h, isFloat ? "float" : "8-bit", c.name,
+                n);
+    std::printf("| step | reads/px | ms | floor ms | x floor |\n|---|---:|---:|---:|---:|\n");
+    double total = 0, totalBefore = 0, gpuSteps = 0;
+    for (size_t i = 0; i < after.size(); ++i) {
+        PrintRow(after[i]);
+        if (before[i].name != after[i].name) {
+            PrintRow(before[i]);
+        }
+        total += after[i].ms;
+        totalBefore += before[i].ms;
+        if (after[i].name.find("CPU") == std::string::npos) {
+            gpuSteps += after[i].ms;
         }
     }
+    std::printf("| frame, sum of steps | | %.1f | | |\n", total);
+    std::printf("| frame before, sum of steps | | %.1f | | |\n", totalBefore);
+    std::printf(
+        "\nbefore / after: %.2f; GPU part in one run %.1f ms = %.2f x the sum of its "
+        "steps (%.1f ms)\n\n",
+        total > 0 ? totalBefore / total : 0.0, whole[0], whole[0] / gpuSteps, gpuSteps);
+    std::fflush(stdout);
 }
 
 void PrintUsage(std::FILE* to) {
     std::fprintf(to,
-                 "usage: hlv3host bench [--frames N] [--sizes 1080,2160] [--depths 8,32]\n"
-                 "                      [--cases single,auto,fixed]\n"
-                 "Prints, per case, the time of each frame step and its ratio to a\n"
-                 "bilinear-fetch floor pass with the same number of texture reads\n"
-                 "(copy-in, upload, read-back and premultiply against a 1-read pass).\n");
+                 "usage: hlv3host bench [--best-of K] [--sizes 1080,2160,WxH] [--depths 8,32]\n"
+                 "                      [--cases single,auto,transform,fixed,huge]\n"
+                 "Prints, per case, the time of each frame step (best of K interleaved runs,\n"
+                 "default 3) and its ratio to a bilinear-fetch floor with the same reads,\n"
+                 "the steps that changed also as they were before, and the frame in one run.\n"
+                 "Defaults: --sizes 1080 --depths 8,32 --cases single,auto,transform,fixed.\n");
 }
 
-bool Has(const std::string& list, const char* item) {
-    return ("," + list + ",").find("," + std::string(item) + ",") != std::string::npos;
+bool Has(const std::string& list, const std::string& item) {
+    return ("," + list + ",").find("," + item + ",") != std::string::npos;
+}
+
+// "1080", "2160" or "WxH".
+bool ParseSize(const std::string& key, int* w, int* h) {
+    if (key == "1080") {
+        *w = 1920, *h = 1080;
+        return true;
+    }
+    if (key == "2160") {
+        *w = 3840, *h = 2160;
+        return true;
+    }
+    return std::sscanf(key.c_str(), "%dx%d", w, h) == 2 && *w > 0 && *h > 0;
+}
+
+std::vector<std::string> Split(const std::string& list) {
+    std::vector<std::string> items;
+    size_t start = 0;
+    while (start <= list.size()) {
+        const size_t comma = std::min(list.find(',', start), list.size());
+        if (comma > start) {
+            items.push_back(list.substr(start, comma - start));
+        }
+        start = comma + 1;
+    }
+    return items;
 }
 
 }  // namespace
 
 int RunBench(int argc, char** argv) {
-    int frames = 1;
-    std::string sizes = "1080,2160", depths = "8,32", cases = "single,auto,fixed";
+    int k = 3;
+    std::string sizes = "1080", depths = "8,32", cases = "single,auto,transform,fixed";
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if ((a == "--frames" || a == "--sizes" || a == "--depths" || a == "--cases") &&
+        if ((a == "--best-of" || a == "--sizes" || a == "--depths" || a == "--cases") &&
             i + 1 < argc) {
             const std::string v = argv[++i];
-            if (a == "--frames") {
-                frames = std::max(1, std::atoi(v.c_str()));
+            if (a == "--best-of") {
+                k = std::max(1, std::atoi(v.c_str()));
             } else if (a == "--sizes") {
                 sizes = v;
             } else if (a == "--depths") {
@@ -226,6 +416,14 @@ int RunBench(int argc, char** argv) {
             return 2;
         }
     }
+    for (const std::string& size : Split(sizes)) {
+        int w = 0, h = 0;
+        if (!ParseSize(size, &w, &h)) {
+            std::fprintf(stderr, "hlv3host bench: '%s' is no size (1080, 2160 or WxH)\n",
+                         size.c_str());
+            return 2;
+        }
+    }
 
     const GLContextHandle context = CreateContext(nullptr);
     if (!IsContextValid(context)) {
@@ -233,66 +431,45 @@ int RunBench(int argc, char** argv) {
         return 1;
     }
     SetCurrentContext(context);
-    GLPrograms programs = {};
-    CreateGLPrograms(&programs);
-    const ShaderParam floorParams[] = {
-        {GL_VERTEX_SHADER, quad_vert}, {GL_FRAGMENT_SHADER, kFloorFrag}, {0, nullptr}};
-    GLuint floorProgram = CreateProgram(floorParams, "");
+    Programs p;
+    CreateGLPrograms(&p.effect);
+    const ShaderParam plain[] = {
+        {GL_VERTEX_SHADER, quad_vert}, {GL_FRAGMENT_SHADER, kPlainAberrateFrag}, {0, nullptr}};
+    const ShaderParam path[] = {
+        {GL_VERTEX_SHADER, quad_vert}, {GL_FRAGMENT_SHADER, kPathFloorFrag}, {0, nullptr}};
+    const ShaderParam point[] = {
+        {GL_VERTEX_SHADER, quad_vert}, {GL_FRAGMENT_SHADER, kPointFloorFrag}, {0, nullptr}};
+    p.plainAberrate = CreateProgram(plain, "");
+    p.pathFloor = CreateProgram(path, "");
+    p.pointFloor = CreateProgram(point, "");
 
-    std::printf("renderer: %s\nGL: %s\nframes per case: %d (times are means)\n\n",
+    std::printf("renderer: %s\nGL: %s\ntimes: best of %d interleaved runs\n\n",
                 reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
-                reinterpret_cast<const char*>(glGetString(GL_VERSION)), frames);
+                reinterpret_cast<const char*>(glGetString(GL_VERSION)), k);
 
-    const Case allCases[] = {{"Single", 1, 10, 0},
-                             {"Auto, default transform", 3, 10, 0},
-                             {"Fixed 64, blur 10", 4, 64, 10}};
-    const char* caseKeys[] = {"single", "auto", "fixed"};
-    const struct {
-        const char* key;
-        int w, h;
-    } allSizes[] = {{"1080", 1920, 1080}, {"2160", 3840, 2160}};
-
-    for (const auto& size : allSizes) {
-        if (!Has(sizes, size.key)) {
-            continue;
-        }
+    for (const std::string& size : Split(sizes)) {
+        int w = 0, h = 0;
+        ParseSize(size, &w, &h);
         for (const int depth : {8, 32}) {
-            if (!Has(depths, std::to_string(depth).c_str())) {
+            if (!Has(depths, std::to_string(depth))) {
                 continue;
             }
-            for (int ci = 0; ci < 3; ++ci) {
-                if (!Has(cases, caseKeys[ci])) {
+            for (const Case& c : kCases) {
+                if (!Has(cases, c.key)) {
                     continue;
                 }
-                const Case& c = allCases[ci];
                 // A small frame first, so that no first-use cost (shader
                 // compilation in the driver) lands in the figures.
-                std::vector<Stage> warmUp;
-                RunFrame(programs, floorProgram, 64, 36, depth == 32, c, &warmUp);
-                std::vector<Stage> stages;
-                for (int f = 0; f < frames; ++f) {
-                    RunFrame(programs, floorProgram, size.w, size.h, depth == 32, c, &stages);
-                }
-                double total = 0;
-                std::printf("### %d x %d, %s, %s\n\n", size.w, size.h,
-                            depth == 32 ? "float" : "8-bit", c.name);
-                std::printf("| step | reads/px | ms | floor ms | x floor |\n");
-                std::printf("|---|---:|---:|---:|---:|\n");
-                for (const Stage& st : stages) {
-                    const double ms = st.ms / frames;
-                    const double fl = st.floorMs / frames;
-                    total += ms;
-                    std::printf("| %s | %d | %.1f | %.1f | %.2f |\n", st.name.c_str(),
-                                st.reads > 0 ? st.reads : 1, ms, fl, fl > 0 ? ms / fl : 0.0);
-                }
-                std::printf("| frame total | | %.1f | | |\n\n", total);
-                std::fflush(stdout);
+                BenchCase(p, 16, 9, depth == 32, c, 1, false);
+                BenchCase(p, w, h, depth == 32, c, k, true);
             }
         }
     }
 
-    DeleteProgram(&floorProgram);
-    DeleteGLPrograms(&programs);
+    DeleteProgram(&p.pointFloor);
+    DeleteProgram(&p.pathFloor);
+    DeleteProgram(&p.plainAberrate);
+    DeleteGLPrograms(&p.effect);
     SetCurrentContext(nullptr);
     DeleteContext(context);
     return 0;

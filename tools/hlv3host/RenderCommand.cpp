@@ -268,6 +268,13 @@ int RenderWithModule(const Options& o, const simhost::Image& layer,
     host.settings.layerWidth = layer.width;
     host.settings.layerHeight = layer.height;
     host.settings.layerFlags = o.adjustment ? AEGP_LayerFlag_ADJUSTMENT_LAYER : 0;
+    // What a host's progress bar would show, on one line that is rewritten.
+    host.settings.progressObserver = [](A_long count, A_long total) {
+        std::fprintf(stderr, "\rprogress %3ld %% (%ld of %ld draws)%s",
+                     static_cast<long>(count * 100 / total), static_cast<long>(count),
+                     static_cast<long>(total), count == total ? "\n" : "");
+        std::fflush(stderr);
+    };
 
     int status = 0;
     if (const PF_Err err = host.Setup()) {

@@ -1,0 +1,163 @@
+#include "tools/hlv3host/BenchShaders.h"
+
+// The aberrate program as it was before its loop was restructured and split
+// into draws: one draw, a float counter, sin, cos and the skews redone for
+// every sample. Kept only so that the benchmark measures before and after in
+// one run; the effect never builds it.
+const char kPlainAberrateFrag[] = R"(
+#version 330
+
+// Aberrate pass: averages iterationsL samples of the pre-processed frame
+// along a path of growing transforms, channel A forwards and channel B the
+// mirrored way, and packs both as (A colour, A alpha, B colour, B alpha).
+
+uniform sampler2D videoTexture;
+uniform float aspectF;
+uniform vec2 offsetPos;
+uniform float offsetRot;
+uniform float offsetScale;
+uniform float offsetShearX;
+uniform float offsetShearY;
+uniform float offsetDistort;
+uniform float uniformDistort;
+uniform vec2 resV;
+uniform vec2 normaliseExp;
+uniform int mode;
+uniform int iterationsL;
+
+in vec2 out_uvs;
+
+out vec4 FragColour;
+
+// Radial distortion about the centre, measured in target pixels so that the
+// coefficient means the same on every frame shape.
+vec2 distortUV(vec2 uv, float k)
+{
+    float kk = (k / 1000.0) * min(resV.x, resV.y);
+    vec2 t = uv - vec2(0.5);
+    float r2 = t.x * t.x / aspectF + t.y * t.y * aspectF;
+    float f = 1.0 + r2 * kk;
+    return f * t + vec2(0.5);
+}
+
+// The coordinate of one sample, always built from the fragment's own
+// coordinate: rotate (in square-pixel space), distort, scale, skew x, skew y
+// with the skewed x, then move.
+vec2 modifyCoords(float posX, float posY, float rot, float scale, float shearX, float shearY,
+                  float distort)
+{
+    vec2 v = out_uvs - vec2(0.5);
+    v.x /= aspectF;
+    float c = cos(rot);
+    float s = sin(rot);
+    v = vec2(v.x * c + v.y * s, -v.x * s + v.y * c);
+    v.x *= aspectF;
+    v += vec2(0.5);
+
+    v = distortUV(v, distort);
+
+    v = scale * (v - vec2(0.5)) + vec2(0.5);
+
+    v.x += ((v.y - 0.5) / normaliseExp.y) * shearX * normaliseExp.x;
+    v.y += ((v.x - 0.5) / normaliseExp.x) * shearY * normaliseExp.y;
+
+    v += vec2(posX, posY);
+    return v;
+}
+
+void main()
+{
+    float n = float(iterationsL);
+    float m = 1.0 / n;
+
+    vec2 posStep = m * offsetPos;
+    float rotStep = m * offsetRot;
+    float shearXStep = m * offsetShearX;
+    float shearYStep = m * offsetShearY;
+    float distortStep = m * offsetDistort;
+
+    // The uniform distortion only covers the last tenth of its range.
+    float uStart = 0.9 * uniformDistort;
+    float uStep = m * (uniformDistort - uStart);
+
+    float scaleStep = pow(offsetScale, 1.0 / n);
+    float scaleCur = scaleStep;
+
+    vec4 fragA = vec4(0.0);
+    vec4 fragB = vec4(0.0);
+
+    for (float i = 1.0; i <= n; i += 1.0) {
+        vec2 a = modifyCoords(posStep.x * i, posStep.y * i, rotStep * i, scaleCur,
+                              shearXStep * i, shearYStep * i,
+                              (uStart + uStep * i) + distortStep * i);
+        vec2 b = modifyCoords(-posStep.x * i, -posStep.y * i, -rotStep * i, 1.0 / scaleCur,
+                              shearXStep * i * 2.0, shearYStep * i * 2.0,
+                              (uStart + uStep * i) + distortStep * i * 2.0);
+        scaleCur = scaleCur * scaleStep;
+        fragA += texture(videoTexture, a);
+        fragB += texture(videoTexture, b);
+    }
+
+    fragA = fragA * m;
+    fragB = fragB * m;
+
+    if (mode == 1) {
+        FragColour = vec4(fragA.r, fragA.a, fragB.b, fragB.a);
+    } else if (mode == 2) {
+        FragColour = vec4(fragA.r, fragA.a, fragB.g, fragB.a);
+    } else {
+        FragColour = vec4(fragA.g, fragA.a, fragB.b, fragB.a);
+    }
+}
+)";
+
+// Two bilinear reads per sample, walking in n equal steps from the fragment
+// along a straight line to where the effect's last sample of channel A lands
+// (rotation and scale about the centre, then the move) and mirrored for
+// channel B: the reads of the aberrate pass, over the same texels, without its
+// arithmetic. Split into draws the way the effect splits its loop.
+const char kPathFloorFrag[] = R"(
+#version 330
+uniform sampler2D videoTexture;
+uniform float aspectF;
+uniform vec2 offsetPos;
+uniform float offsetRot;
+uniform float offsetScale;
+uniform int iterationsL;
+uniform int firstL;
+uniform int countL;
+in vec2 out_uvs;
+out vec4 FragColour;
+void main() {
+    vec2 p = out_uvs - vec2(0.5);
+    p.x /= aspectF;
+    float c = cos(offsetRot);
+    float s = sin(offsetRot);
+    vec2 q = offsetScale * vec2((p.x * c + p.y * s) * aspectF, -p.x * s + p.y * c);
+    vec2 step = (q + vec2(0.5) + offsetPos - out_uvs) / float(iterationsL);
+    vec4 acc = vec4(0.0);
+    for (int k = firstL; k < firstL + countL; ++k) {
+        vec2 d = step * float(k);
+        acc += texture(videoTexture, out_uvs + d);
+        acc += texture(videoTexture, out_uvs - d);
+    }
+    FragColour = acc / float(iterationsL);
+}
+)";
+
+// Reads the texture `readsL` times at the fragment's own coordinate: the
+// floor of the one- and two-read steps, whose reads are all there.
+const char kPointFloorFrag[] = R"(
+#version 330
+uniform sampler2D videoTexture;
+uniform int readsL;
+in vec2 out_uvs;
+out vec4 FragColour;
+void main() {
+    vec4 acc = vec4(0.0);
+    for (int i = 0; i < readsL; ++i) {
+        acc += texture(videoTexture, out_uvs + vec2(float(i) * 0.000001, 0.0));
+    }
+    FragColour = acc;
+}
+)";
