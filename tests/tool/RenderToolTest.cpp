@@ -47,10 +47,11 @@ bool Exists(const std::string& path) {
     return access(path.c_str(), F_OK) == 0;
 }
 
-ToolRun RunTool(const std::string& args) {
+// Runs the tool with `args`, and `environment` (NAME=VALUE ...) added.
+ToolRun RunTool(const std::string& args, const std::string& environment = "") {
     const std::string errPath = Temp("stderr.txt");
-    const std::string cmd =
-        std::string(HLV3_HOSTTOOL_PATH) + " " + args + " 2>'" + errPath + "' </dev/null";
+    const std::string cmd = environment + " " + std::string(HLV3_HOSTTOOL_PATH) + " " + args +
+                            " 2>'" + errPath + "' </dev/null";
     ToolRun r;
     std::FILE* pipe = popen(cmd.c_str(), "r");
     if (pipe == nullptr) {
@@ -122,6 +123,8 @@ TEST(RenderTool, BadCommandLinesFailBeforeRenderingAndClaimNoFile) {
         file.setFrameBuffer(frame);
         file.writePixels(4);
     }
+    const std::string wide = Temp("wide.png");  // wider than any GPU's textures
+    WriteStill(wide, 70000, 1, 8);
     const std::string out = Temp("out.png");
     const std::string in = " --in " + card + " --out " + out;
     struct Row {
@@ -148,6 +151,7 @@ TEST(RenderTool, BadCommandLinesFailBeforeRenderingAndClaimNoFile) {
          "--depth for .exr is 16 or 32"},
         {"render --in " + card + " --out " + Temp("f%04d.png"), 2, "needs --frames"},
         {"render" + in + " --frames -5", 2, "--frames takes FIRST-LAST"},
+        {"render --in " + wide + " --out " + out, 2, "exceeds this GPU's largest texture"},
     };
     for (const Row& row : rows) {
         const ToolRun r = RunTool(row.args + " --json -q");
@@ -168,7 +172,7 @@ TEST(RenderTool, BadCommandLinesFailBeforeRenderingAndClaimNoFile) {
     EXPECT_EQ(stale.status, 2);
     EXPECT_EQ(ReadAll(out), "earlier");
     EXPECT_EQ(stale.out.find("\"written\": true"), std::string::npos) << stale.out;
-    for (const std::string& p : {card, zOnly, out}) {
+    for (const std::string& p : {card, zOnly, wide, out}) {
         std::remove(p.c_str());
     }
 }
@@ -221,6 +225,25 @@ TEST(RenderTool, ParamsListsTheSettableParametersWithoutNotes) {
     const ToolRun all = RunTool("params --all --json");
     // + the Debug group's eight named controls; the GPU popups are read-only.
     EXPECT_EQ(minijson::Parse(all.out).items.size(), 28u);
+}
+
+TEST(RenderTool, TheModulesDiagnosticsGoToStandardErrorAndTheReportStaysJson) {
+    HLV3_REQUIRE_GL();
+    const std::string card = Temp("diag.png");
+    WriteStill(card, 8, 8, 8);
+    // No EGL vendor: the module's global set-up prints why on its standard
+    // output, and the tool finds no GL before rendering.
+    const ToolRun r = RunTool("render --json -q --in " + card + " --out " + Temp("diag-out.png"),
+                              "__EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent.json");
+    std::remove(card.c_str());
+    if (r.status == 0) {
+        GTEST_SKIP() << "this EGL library does not let the vendor be chosen";
+    }
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("can't be initialized"), std::string::npos) << r.err;
+    const minijson::Value doc = minijson::Parse(r.out);
+    EXPECT_NE(doc["error"].text.find("no OpenGL 3.2 core-profile context"), std::string::npos);
+    EXPECT_FALSE(Exists(Temp("diag-out.png")));
 }
 
 // The settings under which the effect hands every pixel through unchanged.

@@ -19,6 +19,7 @@
 #include "simhost/SimHost.h"
 #include "tools/hlv3host/Commands.h"
 #include "tools/hlv3host/FramePattern.h"
+#include "tools/hlv3host/GpuLimit.h"
 #include "tools/hlv3host/ImageFiles.h"
 #include "tools/hlv3host/JsonText.h"
 #include "tools/hlv3host/ModuleFile.h"
@@ -452,6 +453,14 @@ Failure RenderPlan(const Options& o, const Plan& plan, ReadResult first,
             }
         }
     }
+    // A frame larger than the GPU's textures cannot render; say so before
+    // trying rather than pass on the module's out-of-memory error.
+    const int limit = failure.status == 0 ? GpuTextureLimit() : 0;
+    if (failure.status == 0 && limit == 0) {
+        failure = {1,
+                   "no OpenGL 3.2 core-profile context can be made on this machine (no EGL "
+                   "device or driver; see Troubleshooting in README.md)"};
+    }
     const Clock::time_point start = Clock::now();
     for (size_t i = 0; i < plan.frames.size() && failure.status == 0; ++i) {
         if (gInterrupted) {
@@ -474,7 +483,19 @@ Failure RenderPlan(const Options& o, const Plan& plan, ReadResult first,
         host.settings.layerHeight = first.image.height;
         host.settings.currentTime = plan.frames[i];
         host.SetInputLayer(layer);
-        f.rendered = host.RenderFrame();
+        const simhost::PreRenderOutcome pre = host.PreRender();
+        const PF_LRect& r = pre.output.result_rect;
+        if (pre.err == PF_Err_NONE && (r.right - r.left > limit || r.bottom - r.top > limit)) {
+            f.rendered.pre = pre;
+            reports->push_back(f);
+            failure = {2, "frame " + std::to_string(f.frame) + ": the output, " +
+                              std::to_string(r.right - r.left) + " x " +
+                              std::to_string(r.bottom - r.top) +
+                              " pixels, exceeds this GPU's largest texture, " +
+                              std::to_string(limit) + " pixels a side (GL_MAX_TEXTURE_SIZE)"};
+            break;
+        }
+        f.rendered = pre.err == PF_Err_NONE ? host.SmartRender(pre) : host.RenderFrame();
         const std::string renderError = RenderFailure(f.rendered);
         if (!renderError.empty()) {
             failure = {1, "frame " + std::to_string(f.frame) + ": " + renderError};
