@@ -503,6 +503,9 @@ Failure RenderPlan(const Options& o, const Plan& plan, ReadResult first,
             failure = WriteFrame(o, plan, plan.outputs[i], layer, &f);
         }
         f.seconds = std::chrono::duration<double>(Clock::now() - frameStart).count();
+        // The report needs the output's size only; a long sequence must not
+        // hold every frame's pixels.
+        f.rendered.output.bytes = std::vector<unsigned char>();
         reports->push_back(f);
         if (failure.status == 0) {
             PrintProgressLine(o, stderr, plan, i + 1, f.seconds,
