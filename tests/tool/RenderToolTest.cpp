@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <dlfcn.h>
+#include <zlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -108,6 +110,14 @@ std::vector<std::int32_t> PngChunk(const std::string& png, const char* name, int
     return values;
 }
 
+// A library that loads but is no effect module: zlib, which libpng brought
+// into this process.
+std::string ZlibPath() {
+    Dl_info info = {};
+    dladdr(reinterpret_cast<void*>(&zlibVersion), &info);
+    return info.dli_fname != nullptr ? info.dli_fname : "libz-not-found";
+}
+
 TEST(RenderTool, BadCommandLinesFailBeforeRenderingAndClaimNoFile) {
     HLV3_REQUIRE_GL();
     const std::string card = Temp("card.png");
@@ -146,6 +156,8 @@ TEST(RenderTool, BadCommandLinesFailBeforeRenderingAndClaimNoFile) {
         {"render" + in + " --set Samples=\"(-\"", 2, "is not a choice of Samples"},
         {"render" + in + " --set Postion=10", 2, "did you mean 'Position'?"},
         {"render" + in + " --module libz.so.1", 2, "cannot load the module ./libz.so.1: "},
+        {"render" + in + " --module " + ZlibPath(), 2,
+         "is not an effect module: it exports no EffectMain"},
         {"render" + in + " --frames 1-3", 2, "--frames needs a frame number field"},
         {"render --in " + card + " --out " + Temp("x.exr") + " --depth 8", 2,
          "--depth for .exr is 16 or 32"},
@@ -222,6 +234,13 @@ TEST(RenderTool, ParamsListsTheSettableParametersWithoutNotes) {
     }
     EXPECT_EQ(names.size(), 20u);
     EXPECT_EQ(names.count("Vendor") + names.count("Left") + names.count("View"), 0u);
+    // A bare module name is the file in the current folder; list shows no
+    // note about the disk id two parameters share.
+    const std::string module = HLV3_MODULE_PATH;
+    const std::string folder = "cd '" + module.substr(0, module.rfind('/')) + "' &&";
+    const ToolRun bare = RunTool("list --module " + module.substr(module.rfind('/') + 1), folder);
+    EXPECT_EQ(bare.status, 0) << bare.err;
+    EXPECT_EQ(bare.err, "");
     const ToolRun all = RunTool("params --all --json");
     // + the Debug group's eight named controls; the GPU popups are read-only.
     EXPECT_EQ(minijson::Parse(all.out).items.size(), 28u);

@@ -449,6 +449,7 @@ int RunList(int argc, char** argv) {
     std::vector<std::string> violations;
     {
         simhost::Host host;
+        host.settings.noteReusedDiskIds = false;
         host.SetEntry(module.EffectMain());
         listing.global_setup = host.Send(PF_Cmd_GLOBAL_SETUP);
         listing.params_setup = host.Send(PF_Cmd_PARAMS_SETUP);
