@@ -305,14 +305,13 @@ Failure CheckPlan(const Options& o, bool demo, Plan* plan) {
                     std::string("--depth for ") + (png ? ".png is 8 or 16" : ".exr is 16 or 32")};
         }
     }
-    std::string error;
-    const bool outPattern = IsFramePattern(o.output, &error);
-    if (!error.empty()) {
-        return {2, error};
-    }
-    const bool inPattern = !demo && IsFramePattern(o.input, &error);
-    if (!error.empty()) {
-        return {2, error};
+    // A '%' that is no frame number field is an ordinary character in the
+    // name of a still.
+    std::string outError, inError;
+    const bool outPattern = IsFramePattern(o.output, &outError);
+    const bool inPattern = !demo && IsFramePattern(o.input, &inError);
+    if (o.sequence && !(outError + inError).empty()) {
+        return {2, outError.empty() ? inError : outError};
     }
     if (o.sequence != outPattern || (!demo && o.sequence != inPattern)) {
         return {2, o.sequence ? "--frames needs a frame number field (%04d) in --in and --out"
