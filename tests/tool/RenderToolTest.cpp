@@ -171,10 +171,8 @@ TEST(RenderTool, BadCommandLinesFailBeforeRenderingAndClaimNoFile) {
         EXPECT_NE(r.err.find(row.message), std::string::npos) << row.args << "\n" << r.err;
         EXPECT_EQ(r.err.find("note"), std::string::npos) << r.err;
         EXPECT_FALSE(Exists(out)) << row.args;
-        if (!r.out.empty()) {  // option errors print no report; the others report the error
-            const minijson::Value doc = minijson::Parse(r.out);
-            EXPECT_NE(doc["error"].text.find(row.message), std::string::npos) << r.out;
-        }
+        const minijson::Value doc = minijson::Parse(r.out);
+        EXPECT_NE(doc["error"].text.find(row.message), std::string::npos) << r.out;
     }
     // The input is as it was, and an earlier output survives a failed run
     // untouched and unclaimed.

@@ -629,6 +629,20 @@ void PrintDemoUsage(std::FILE* to) {
                  "  -q                 as for 'hlv3host render' (see render --help)\n");
 }
 
+// Reports a bad command line: one line on standard error and, when --json
+// is anywhere on the line, a JSON report with the error. Returns 2.
+int BadArguments(int argc, char** argv, const std::string& message) {
+    std::fprintf(stderr, "hlv3host: %s\n", message.c_str());
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--json") == 0) {
+            std::printf("{\n  \"written\": false,\n  \"error\": %s\n}\n",
+                        JsonString(message).c_str());
+            break;
+        }
+    }
+    return 2;
+}
+
 // Parses the options shared by render and demo. Returns -1 to go on, else
 // the exit status.
 int ParseOptions(int argc, char** argv, Options* o, bool demo) {
@@ -640,8 +654,7 @@ int ParseOptions(int argc, char** argv, Options* o, bool demo) {
                                 a == "--card";
         if (takesValue) {
             if (i + 1 >= argc) {
-                std::fprintf(stderr, "hlv3host: %s needs a value\n", a.c_str());
-                return 2;
+                return BadArguments(argc, argv, a + " needs a value");
             }
             value = argv[++i];
         }
@@ -660,18 +673,15 @@ int ParseOptions(int argc, char** argv, Options* o, bool demo) {
             o->module = value;
         } else if (a == "--downsample") {
             if (!ParseWhole(value, 1, 64, &o->downsample)) {
-                std::fprintf(stderr, "hlv3host: --downsample takes a whole number 1 to 64\n");
-                return 2;
+                return BadArguments(argc, argv, "--downsample takes a whole number 1 to 64");
             }
         } else if (a == "--depth") {
             if (!ParseWhole(value, 8, 32, &o->depth)) {
-                std::fprintf(stderr, "hlv3host: --depth takes 8, 16 or 32\n");
-                return 2;
+                return BadArguments(argc, argv, "--depth takes 8, 16 or 32");
             }
         } else if (a == "--frames" && !demo) {
             if (!ParseFrameRange(value, &o->firstFrame, &o->lastFrame)) {
-                std::fprintf(stderr, "hlv3host: --frames takes FIRST-LAST, e.g. 1-48\n");
-                return 2;
+                return BadArguments(argc, argv, "--frames takes FIRST-LAST, e.g. 1-48");
             }
             o->sequence = true;
         } else if (a == "--adjustment") {
@@ -685,9 +695,8 @@ int ParseOptions(int argc, char** argv, Options* o, bool demo) {
         } else if (a == "--8bit" && demo) {
             o->eightBit = true;
         } else {
-            std::fprintf(stderr, "hlv3host: unknown argument '%s'\n", a.c_str());
             demo ? PrintDemoUsage(stderr) : PrintRenderUsage(stderr);
-            return 2;
+            return BadArguments(argc, argv, "unknown argument '" + a + "'");
         }
     }
     return -1;
@@ -703,7 +712,7 @@ int RunRender(int argc, char** argv) {
     }
     if (o.input.empty() || o.output.empty()) {
         PrintRenderUsage(stderr);
-        return 2;
+        return BadArguments(argc, argv, "render needs --in and --out");
     }
     return Run(o, false, nullptr, {});
 }
