@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <dlfcn.h>
 #include <zlib.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -432,6 +435,88 @@ TEST(RenderTool, SequencesRenderInOrderWithProgressAndLeaveNoPartialFiles) {
             << name;
     }
     closedir(dir);
+}
+
+TEST(RenderTool, CtrlCStopsASequenceAfterTheFrameInFlightLeavingWholeFilesOnly) {
+    HLV3_REQUIRE_GL();
+    const int frames = 40;
+    for (int n = 1; n <= frames; ++n) {
+        char name[32];
+        std::snprintf(name, sizeof name, "int.%04d.png", n);
+        WriteStill(Temp(name), 160, 90, 8);
+    }
+    // Run the tool with its standard error on a pipe, and interrupt it once
+    // the first frame is reported.
+    int err[2];
+    ASSERT_EQ(pipe(err), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    posix_spawn_file_actions_addclose(&actions, err[0]);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    const std::string in = Temp("int.%04d.png"), out = Temp("int-out.%04d.exr");
+    const std::string range = "1-" + std::to_string(frames);
+    std::vector<std::string> args = {HLV3_HOSTTOOL_PATH,
+                                     "render",
+                                     "--in",
+                                     in,
+                                     "--out",
+                                     out,
+                                     "--frames",
+                                     range,
+                                     "--set",
+                                     "Samples=Fixed",
+                                     "--set",
+                                     "Sample Count=300"};
+    std::vector<char*> argv;
+    for (std::string& a : args) {
+        argv.push_back(&a[0]);
+    }
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    close(err[1]);
+    std::string text;
+    char buf[512];
+    ssize_t n = 0;
+    bool signalled = false;
+    while ((n = read(err[0], buf, sizeof buf)) > 0) {
+        text.append(buf, static_cast<size_t>(n));
+        if (!signalled && text.find("frame 1 (1 of") != std::string::npos) {
+            kill(pid, SIGINT);
+            signalled = true;
+        }
+    }
+    close(err[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    int written = 0;
+    for (int f = 1; f <= frames; ++f) {
+        char name[32];
+        std::snprintf(name, sizeof name, "int-out.%04d.exr", f);
+        if (Exists(Temp(name))) {
+            ++written;
+            ReadResult back;
+            std::string error;
+            EXPECT_TRUE(ReadImageFile(Temp(name), &back, &error)) << error;  // whole files only
+            std::remove(Temp(name).c_str());
+        }
+        std::snprintf(name, sizeof name, "int.%04d.png", f);
+        std::remove(Temp(name).c_str());
+    }
+    ASSERT_TRUE(signalled) << text;
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+        GTEST_SKIP() << "every frame was done before the signal arrived";
+    }
+    ASSERT_TRUE(WIFEXITED(status)) << text;
+    EXPECT_EQ(WEXITSTATUS(status), 130) << text;
+    EXPECT_NE(text.find("interrupted: frames " + std::to_string(written + 1) + " to " +
+                        std::to_string(frames) + " were not rendered"),
+              std::string::npos)
+        << text;
+    EXPECT_GE(written, 1);
+    EXPECT_LT(written, frames);
 }
 
 }  // namespace

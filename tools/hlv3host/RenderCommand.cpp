@@ -575,7 +575,7 @@ int Run(const Options& o, bool demo, const ReadResult* card,
     struct sigaction previous = {};
     struct sigaction action = {};
     action.sa_handler = OnInterrupt;
-    action.sa_flags = SA_RESETHAND;
+    action.sa_flags = SA_RESETHAND | SA_RESTART;
     sigaction(SIGINT, &action, &previous);
     {
         const ReportStream report;
