@@ -420,6 +420,16 @@ TEST(RenderTool, SequencesRenderInOrderWithProgressAndLeaveNoPartialFiles) {
     EXPECT_NE(q.out.find("frames written      1"), std::string::npos) << q.out;
     std::remove(Temp("q.0001.png").c_str());
     std::remove(Temp("q-out.0001.png").c_str());
+    // A frame that is no image is found before the first is rendered.
+    WriteStill(Temp("bad.0001.png"), 8, 8, 8);
+    std::ofstream(Temp("bad.0002.png")) << "not a PNG";
+    const ToolRun bad = RunTool("render -q --in " + Temp("bad.%04d.png") + " --out " +
+                                Temp("bad-out.%04d.png") + " --frames 1-2");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("bad.0002.png: not a readable PNG"), std::string::npos) << bad.err;
+    EXPECT_FALSE(Exists(Temp("bad-out.0001.png")));
+    std::remove(Temp("bad.0001.png").c_str());
+    std::remove(Temp("bad.0002.png").c_str());
     // A missing frame is found before the first is rendered.
     const ToolRun missing = RunTool("render -q --in " + Temp("none.%04d.png") + " --out " +
                                     Temp("n.%04d.png") + " --frames 1-2");

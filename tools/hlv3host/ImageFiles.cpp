@@ -9,6 +9,7 @@
 #include <OpenEXR/ImfOutputFile.h>
 #include <Imath/half.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <csetjmp>
@@ -109,6 +110,15 @@ bool DecodePng(std::FILE* file, PngState* s, std::vector<unsigned char>* pixels,
     }
     png_read_image(s->png, rows->data());
     png_read_end(s->png, nullptr);
+    return true;
+}
+
+bool PngHeader(std::FILE* file, PngState* s) {
+    if (setjmp(png_jmpbuf(s->png))) {
+        return false;
+    }
+    png_init_io(s->png, file);
+    png_read_info(s->png, s->info);
     return true;
 }
 
@@ -230,6 +240,26 @@ bool WritePNG(const std::string& path, const simhost::Image& image, const WriteO
 
 const char* const kExrChannels[4] = {"R", "G", "B", "A"};
 
+// Bits per channel of the R, G, B and A channels (16 when all are half, else
+// 32), or 0 with a reason when the file has none of them.
+int ExrBits(const Imf::Header& header, const std::string& path, std::string* error) {
+    int bits = 0;
+    std::string present;
+    for (Imf::ChannelList::ConstIterator c = header.channels().begin();
+         c != header.channels().end(); ++c) {
+        present += std::string(present.empty() ? "" : ", ") + c.name();
+        for (const char* name : kExrChannels) {
+            if (std::strcmp(c.name(), name) == 0) {
+                bits = std::max(bits, c.channel().type == Imf::HALF ? 16 : 32);
+            }
+        }
+    }
+    if (bits == 0) {
+        *error = path + ": no R, G, B or A channel to read (the file has " + present + ")";
+    }
+    return bits;
+}
+
 bool ReadEXR(const std::string& path, ReadResult* result, std::string* error) {
     try {
         Imf::InputFile file(path.c_str());
@@ -237,23 +267,8 @@ bool ReadEXR(const std::string& path, ReadResult* result, std::string* error) {
         const Imath::Box2i dw = header.dataWindow();
         const int w = dw.max.x - dw.min.x + 1;
         const int h = dw.max.y - dw.min.y + 1;
-        bool any = false;
-        result->fileBits = 16;
-        std::string present;
-        for (Imf::ChannelList::ConstIterator c = header.channels().begin();
-             c != header.channels().end(); ++c) {
-            present += std::string(present.empty() ? "" : ", ") + c.name();
-            for (const char* name : kExrChannels) {
-                if (std::strcmp(c.name(), name) == 0) {
-                    any = true;
-                    if (c.channel().type != Imf::HALF) {
-                        result->fileBits = 32;
-                    }
-                }
-            }
-        }
-        if (!any) {
-            *error = path + ": no R, G, B or A channel to read (the file has " + present + ")";
+        result->fileBits = ExrBits(header, path, error);
+        if (result->fileBits == 0) {
             return false;
         }
         // Read as RGBA floats; the frame buffer is addressed in data-window
@@ -358,6 +373,35 @@ ImageKind KindOf(const std::string& path) {
         return ImageKind::kExr;
     }
     return ImageKind::kNone;
+}
+
+bool CheckImageFile(const std::string& path, std::string* error) {
+    if (KindOf(path) == ImageKind::kExr) {
+        try {
+            const Imf::InputFile file(path.c_str());
+            return ExrBits(file.header(), path, error) != 0;
+        } catch (const std::exception& e) {
+            *error = path + ": " + e.what();
+            return false;
+        }
+    }
+    if (KindOf(path) == ImageKind::kPng) {
+        const File file(std::fopen(path.c_str(), "rb"));
+        if (!file) {
+            *error = path + ": " + std::strerror(errno);
+            return false;
+        }
+        PngState s;
+        s.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &s, PngError, PngWarning);
+        s.info = s.png != nullptr ? png_create_info_struct(s.png) : nullptr;
+        if (s.info == nullptr || !PngHeader(file.get(), &s)) {
+            *error = path + ": not a readable PNG (" + s.message + ")";
+            return false;
+        }
+        return true;
+    }
+    *error = path + ": not a .png or .exr file";
+    return false;
 }
 
 bool ReadImageFile(const std::string& path, ReadResult* result, std::string* error) {

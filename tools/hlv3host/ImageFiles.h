@@ -29,6 +29,11 @@ struct ReadResult {
 
 bool ReadImageFile(const std::string& path, ReadResult* result, std::string* error);
 
+// Reads only the file's header: true when it is a PNG or an OpenEXR file
+// with something to read. Cheap enough to run over a whole sequence before
+// its first frame renders.
+bool CheckImageFile(const std::string& path, std::string* error);
+
 struct WriteOptions {
     // Bits per channel in the file: PNG 8 or 16, EXR 16 (half) or 32 (float).
     int bits = 0;

@@ -333,8 +333,12 @@ Failure CheckPlan(const Options& o, bool demo, Plan* plan) {
             continue;
         }
         const std::string& in = plan->inputs.back();
+        std::string error;
         if (access(in.c_str(), R_OK) != 0) {
             return {2, in + ": " + std::strerror(errno)};
+        }
+        if (!CheckImageFile(in, &error)) {
+            return {2, error};
         }
         if (plan->outputs.back() == in || SameFile(in, plan->outputs.back())) {
             return {2, in + ": the output would overwrite the input"};
