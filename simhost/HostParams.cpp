@@ -209,7 +209,7 @@ PF_Err AddParam(PF_ProgPtr effect_ref, PF_ParamIndex index, PF_ParamDefPtr def) 
     // A disk id used twice is accepted, as the host accepts it (shipped
     // effects rely on that); it is only noted, since saved values of the two
     // parameters cannot be told apart.
-    if (def->uu.id != 0) {
+    if (def->uu.id != 0 && host.settings.noteReusedDiskIds) {
         for (const PF_ParamDef& other : added) {
             if (other.uu.id == def->uu.id) {
                 std::fprintf(stderr, "simhost: note: %s reuses disk id %d\n", where.c_str(),

@@ -154,6 +154,10 @@ struct HostSettings {
     // it found it; the host's own drawing relies on it.
     bool checkGLContext = true;
 
+    // A parameter reusing another's disk id is noted on stderr (the strict
+    // log of tests); a tool driving a module for a user turns the note off.
+    bool noteReusedDiskIds = true;
+
     // Smart render: checkout_layer_pixels hands out a null world (no error).
     bool inputPixelsMissing = false;
     // Smart render: checkout_output hands out a null world (no error).

@@ -98,8 +98,9 @@ TEST(HostTool, BadSettingsAreRefusedWithAReason) {
         RunTool("render --in " + png + " --out " + TempPath("x.png") + " --set Position=far");
     EXPECT_EQ(c.status, 2);
     EXPECT_NE(c.out.find("not a valid value for Position"), std::string::npos) << c.out;
+    // A missing input is found before anything renders: a bad argument.
     const ToolRun d = RunTool("render --in /nonexistent/x.png --out y.png");
-    EXPECT_EQ(d.status, 1);
+    EXPECT_EQ(d.status, 2);
     EXPECT_NE(d.out.find("/nonexistent/x.png"), std::string::npos) << d.out;
     const ToolRun e = RunTool("render --in x.png");
     EXPECT_EQ(e.status, 2);

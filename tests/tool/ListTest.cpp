@@ -122,7 +122,8 @@ TEST(ListCommand, JsonParsesAndCarriesTheTable) {
 }
 
 TEST(ListCommand, BadArgumentsAndMissingFilesFail) {
-    EXPECT_EQ(RunTool("list").status, 2);
+    // Without --module the tool lists the module built beside it.
+    EXPECT_EQ(RunTool("list").status, 0);
     EXPECT_EQ(RunTool("list --module").status, 2);
     EXPECT_EQ(RunTool("list --bogus").status, 2);
     EXPECT_EQ(RunTool("nosuchcommand").status, 2);

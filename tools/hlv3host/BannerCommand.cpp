@@ -4,6 +4,7 @@
 #include <png.h>
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "host/Banner.h"
@@ -58,8 +59,15 @@ bool WritePng(PngWriter* w, png_byte* rows[]) {
 }  // namespace
 
 int RunBanner(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: hlv3host banner OUT.png\n");
+    const char* const usage =
+        "usage: hlv3host banner OUT.png\n"
+        "  writes the effect-controls header image as a PNG\n";
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    if (argc != 2 || argv[1][0] == '-') {
+        std::fputs(usage, stderr);
         return 2;
     }
     const char* path = argv[1];

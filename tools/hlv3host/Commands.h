@@ -4,6 +4,7 @@
 // sub-command's name (argv[0] is the sub-command itself), prints its own
 // usage on bad arguments, and returns the process exit status.
 int RunList(int argc, char** argv);
+int RunParams(int argc, char** argv);
 int RunRender(int argc, char** argv);
 int RunDemo(int argc, char** argv);
 int RunBench(int argc, char** argv);

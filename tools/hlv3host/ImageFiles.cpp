@@ -2,11 +2,19 @@
 
 #include <png.h>
 
-#include <OpenEXR/ImfArray.h>
-#include <OpenEXR/ImfRgbaFile.h>
+#include <OpenEXR/ImfChannelList.h>
+#include <OpenEXR/ImfFrameBuffer.h>
+#include <OpenEXR/ImfHeader.h>
+#include <OpenEXR/ImfInputFile.h>
+#include <OpenEXR/ImfOutputFile.h>
+#include <Imath/half.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <csetjmp>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -17,22 +25,337 @@
 namespace {
 
 struct FileCloser {
-    void operator()(FILE* f) const {
-        if (f) {
+    void operator()(std::FILE* f) const {
+        if (f != nullptr) {
             std::fclose(f);
         }
     }
 };
-using File = std::unique_ptr<FILE, FileCloser>;
+using File = std::unique_ptr<std::FILE, FileCloser>;
 
-unsigned char ToByte(float v) {
+// Rounds a straight value in [0, 1] to a `maximum`-step integer.
+unsigned ToInteger(float v, unsigned maximum) {
     if (!(v > 0.f)) {
         return 0;
     }
     if (v >= 1.f) {
-        return 255;
+        return maximum;
     }
-    return static_cast<unsigned char>(std::lround(v * 255.f));
+    return static_cast<unsigned>(std::lround(static_cast<double>(v) * maximum));
+}
+
+// libpng's state for one file; destroyed on every path. libpng reports
+// errors by longjmp, so the functions that call it keep nothing with a
+// destructor on their own frames, and the message lands here.
+struct PngState {
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    bool writing = false;
+    char message[256] = "";
+
+    ~PngState() {
+        if (png == nullptr) {
+            return;
+        }
+        if (writing) {
+            png_destroy_write_struct(&png, info != nullptr ? &info : nullptr);
+        } else {
+            png_destroy_read_struct(&png, info != nullptr ? &info : nullptr, nullptr);
+        }
+    }
+};
+
+void PngError(png_structp png, png_const_charp message) {
+    PngState* const state = static_cast<PngState*>(png_get_error_ptr(png));
+    std::snprintf(state->message, sizeof(state->message), "%s", message);
+    png_longjmp(png, 1);
+}
+
+void PngWarning(png_structp, png_const_charp) {}
+
+// Decodes into RGBA rows of 8 or 16 bits (native byte order). `pixels` and
+// `rows` are the caller's, so nothing here needs unwinding.
+bool DecodePng(std::FILE* file, PngState* s, std::vector<unsigned char>* pixels,
+               std::vector<png_bytep>* rows, png_uint_32* width, png_uint_32* height, int* bits) {
+    if (setjmp(png_jmpbuf(s->png))) {
+        return false;
+    }
+    png_init_io(s->png, file);
+    png_read_info(s->png, s->info);
+    *width = png_get_image_width(s->png, s->info);
+    *height = png_get_image_height(s->png, s->info);
+    *bits = png_get_bit_depth(s->png, s->info) == 16 ? 16 : 8;
+    const int type = png_get_color_type(s->png, s->info);
+    png_set_expand(s->png);
+    if ((type & PNG_COLOR_MASK_COLOR) == 0) {
+        png_set_gray_to_rgb(s->png);
+    }
+    if ((type & PNG_COLOR_MASK_ALPHA) == 0 && !png_get_valid(s->png, s->info, PNG_INFO_tRNS)) {
+        png_set_filler(s->png, *bits == 16 ? 0xFFFF : 0xFF, PNG_FILLER_AFTER);
+    }
+    if (*bits == 16) {
+        png_set_swap(s->png);
+    }
+    png_set_interlace_handling(s->png);
+    png_read_update_info(s->png, s->info);
+    const size_t rowBytes = png_get_rowbytes(s->png, s->info);
+    if (rowBytes != static_cast<size_t>(*width) * 4 * (*bits / 8)) {
+        std::snprintf(s->message, sizeof(s->message), "unexpected PNG layout");
+        return false;
+    }
+    pixels->resize(rowBytes * *height);
+    rows->resize(*height);
+    for (png_uint_32 y = 0; y < *height; ++y) {
+        (*rows)[y] = pixels->data() + rowBytes * y;
+    }
+    png_read_image(s->png, rows->data());
+    png_read_end(s->png, nullptr);
+    return true;
+}
+
+bool PngHeader(std::FILE* file, PngState* s) {
+    if (setjmp(png_jmpbuf(s->png))) {
+        return false;
+    }
+    png_init_io(s->png, file);
+    png_read_info(s->png, s->info);
+    return true;
+}
+
+bool ReadPNG(const std::string& path, ReadResult* result, std::string* error) {
+    const File file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        *error = path + ": " + std::strerror(errno);
+        return false;
+    }
+    PngState s;
+    s.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &s, PngError, PngWarning);
+    s.info = s.png != nullptr ? png_create_info_struct(s.png) : nullptr;
+    std::vector<unsigned char> pixels;
+    std::vector<png_bytep> rows;
+    png_uint_32 w = 0, h = 0;
+    int bits = 8;
+    if (s.info == nullptr || !DecodePng(file.get(), &s, &pixels, &rows, &w, &h, &bits)) {
+        *error = path + ": not a readable PNG (" + s.message + ")";
+        return false;
+    }
+    const A_long width = static_cast<A_long>(w), height = static_cast<A_long>(h);
+    result->fileBits = bits;
+    if (bits == 8) {
+        result->image = simhost::Image::Make8(width, height);
+    } else {
+        result->image = simhost::Image::MakeFloat(width, height);
+    }
+    for (A_long y = 0; y < height; ++y) {
+        const unsigned char* row = rows[static_cast<size_t>(y)];
+        for (A_long x = 0; x < width; ++x) {
+            if (bits == 8) {
+                const unsigned char* p = row + x * 4;
+                PF_Pixel& d = result->image.At8(x, y);
+                d = PF_Pixel{p[3], p[0], p[1], p[2]};
+            } else {
+                std::uint16_t p[4];
+                std::memcpy(p, row + x * 8, sizeof(p));
+                PF_PixelFloat& d = result->image.AtFloat(x, y);
+                d.alpha = p[3] / 65535.f;
+                d.red = p[0] / 65535.f;
+                d.green = p[1] / 65535.f;
+                d.blue = p[2] / 65535.f;
+            }
+        }
+    }
+    return true;
+}
+
+bool EncodePng(std::FILE* file, PngState* s, const WriteOptions& o, png_uint_32 width,
+               png_uint_32 height, png_bytepp rows) {
+    if (setjmp(png_jmpbuf(s->png))) {
+        return false;
+    }
+    png_init_io(s->png, file);
+    png_set_IHDR(s->png, s->info, width, height, o.bits, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_oFFs(s->png, s->info, o.originX, o.originY, PNG_OFFSET_PIXEL);
+    png_write_info(s->png, s->info);
+    if (o.bits == 16) {
+        png_set_swap(s->png);
+    }
+    png_write_image(s->png, rows);
+    png_write_end(s->png, nullptr);
+    return true;
+}
+
+bool WritePNG(const std::string& path, const simhost::Image& image, const WriteOptions& o,
+              std::string* error) {
+    const bool isFloat = image.format == PF_PixelFormat_ARGB128;
+    const unsigned maximum = o.bits == 16 ? 65535 : 255;
+    const size_t channelBytes = o.bits == 16 ? 2 : 1;
+    const size_t rowBytes = static_cast<size_t>(image.width) * 4 * channelBytes;
+    std::vector<unsigned char> pixels(rowBytes * static_cast<size_t>(image.height));
+    std::vector<png_bytep> rows(static_cast<size_t>(image.height));
+    for (A_long y = 0; y < image.height; ++y) {
+        unsigned char* row = pixels.data() + rowBytes * static_cast<size_t>(y);
+        rows[static_cast<size_t>(y)] = row;
+        for (A_long x = 0; x < image.width; ++x) {
+            float v[4];
+            if (isFloat) {
+                const PF_PixelFloat& s = image.AtFloat(x, y);
+                v[0] = s.red, v[1] = s.green, v[2] = s.blue, v[3] = s.alpha;
+            } else {
+                const PF_Pixel& s = image.At8(x, y);
+                v[0] = s.red / 255.f, v[1] = s.green / 255.f, v[2] = s.blue / 255.f;
+                v[3] = s.alpha / 255.f;
+            }
+            for (int c = 0; c < 4; ++c) {
+                const unsigned n = ToInteger(v[c], maximum);
+                if (o.bits == 16) {
+                    const std::uint16_t n16 = static_cast<std::uint16_t>(n);
+                    std::memcpy(row + (x * 4 + c) * 2, &n16, 2);
+                } else {
+                    row[x * 4 + c] = static_cast<unsigned char>(n);
+                }
+            }
+        }
+    }
+    const File file(std::fopen(path.c_str(), "wb"));
+    if (!file) {
+        *error = path + ": " + std::strerror(errno);
+        return false;
+    }
+    PngState s;
+    s.writing = true;
+    s.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &s, PngError, PngWarning);
+    s.info = s.png != nullptr ? png_create_info_struct(s.png) : nullptr;
+    if (s.info == nullptr || !EncodePng(file.get(), &s, o, static_cast<png_uint_32>(image.width),
+                                        static_cast<png_uint_32>(image.height), rows.data())) {
+        *error = path + ": writing the PNG failed (" + s.message + ")";
+        return false;
+    }
+    if (std::fflush(file.get()) != 0 || std::ferror(file.get())) {
+        *error = path + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+const char* const kExrChannels[4] = {"R", "G", "B", "A"};
+
+// Bits per channel of the R, G, B and A channels (16 when all are half, else
+// 32), or 0 with a reason when the file has none of them.
+int ExrBits(const Imf::Header& header, const std::string& path, std::string* error) {
+    int bits = 0;
+    std::string present;
+    for (Imf::ChannelList::ConstIterator c = header.channels().begin();
+         c != header.channels().end(); ++c) {
+        present += std::string(present.empty() ? "" : ", ") + c.name();
+        for (const char* name : kExrChannels) {
+            if (std::strcmp(c.name(), name) == 0) {
+                bits = std::max(bits, c.channel().type == Imf::HALF ? 16 : 32);
+            }
+        }
+    }
+    if (bits == 0) {
+        *error = path + ": no R, G, B or A channel to read (the file has " + present + ")";
+    }
+    return bits;
+}
+
+bool ReadEXR(const std::string& path, ReadResult* result, std::string* error) {
+    try {
+        Imf::InputFile file(path.c_str());
+        const Imf::Header& header = file.header();
+        const Imath::Box2i dw = header.dataWindow();
+        const int w = dw.max.x - dw.min.x + 1;
+        const int h = dw.max.y - dw.min.y + 1;
+        result->fileBits = ExrBits(header, path, error);
+        if (result->fileBits == 0) {
+            return false;
+        }
+        // Read as RGBA floats; the frame buffer is addressed in data-window
+        // coordinates.
+        std::vector<float> rgba(static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
+        const size_t xStride = 4 * sizeof(float);
+        const size_t yStride = xStride * static_cast<size_t>(w);
+        char* const origin = reinterpret_cast<char*>(rgba.data()) -
+                             static_cast<std::ptrdiff_t>(dw.min.x) * xStride -
+                             static_cast<std::ptrdiff_t>(dw.min.y) * yStride;
+        Imf::FrameBuffer frame;
+        for (int c = 0; c < 4; ++c) {
+            frame.insert(kExrChannels[c], Imf::Slice(Imf::FLOAT, origin + c * sizeof(float),
+                                                     xStride, yStride, 1, 1, c == 3 ? 1.0 : 0.0));
+        }
+        file.setFrameBuffer(frame);
+        file.readPixels(dw.min.y, dw.max.y);
+        result->image = simhost::Image::MakeFloat(w, h);
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const float* s = &rgba[(static_cast<size_t>(y) * w + x) * 4];
+                result->image.AtFloat(x, y) = PF_PixelFloat{s[3], s[0], s[1], s[2]};
+            }
+        }
+        return true;
+    } catch (const std::exception& e) {
+        *error = path + ": " + e.what();
+        return false;
+    }
+}
+
+bool WriteEXR(const std::string& path, const simhost::Image& image, const WriteOptions& o,
+              std::string* error) {
+    const bool isFloat = image.format == PF_PixelFormat_ARGB128;
+    const bool half = o.bits == 16;
+    const size_t count = static_cast<size_t>(image.width) * static_cast<size_t>(image.height) * 4;
+    std::vector<float> full(half ? 0 : count);
+    std::vector<Imath::half> halves(half ? count : 0);
+    for (A_long y = 0; y < image.height; ++y) {
+        for (A_long x = 0; x < image.width; ++x) {
+            float v[4];
+            if (isFloat) {
+                const PF_PixelFloat& s = image.AtFloat(x, y);
+                v[0] = s.red, v[1] = s.green, v[2] = s.blue, v[3] = s.alpha;
+            } else {
+                const PF_Pixel& s = image.At8(x, y);
+                v[0] = s.red / 255.f, v[1] = s.green / 255.f, v[2] = s.blue / 255.f;
+                v[3] = s.alpha / 255.f;
+            }
+            const size_t at = (static_cast<size_t>(y) * image.width + x) * 4;
+            for (int c = 0; c < 4; ++c) {
+                if (half) {
+                    halves[at + c] = Imath::half(v[c]);
+                } else {
+                    full[at + c] = v[c];
+                }
+            }
+        }
+    }
+    try {
+        const Imath::Box2i display(Imath::V2i(0, 0),
+                                   Imath::V2i(o.layerWidth - 1, o.layerHeight - 1));
+        const Imath::Box2i data(
+            Imath::V2i(o.originX, o.originY),
+            Imath::V2i(o.originX + image.width - 1, o.originY + image.height - 1));
+        Imf::Header header(display, data);
+        const Imf::PixelType type = half ? Imf::HALF : Imf::FLOAT;
+        const size_t size = half ? sizeof(Imath::half) : sizeof(float);
+        const size_t xStride = 4 * size;
+        const size_t yStride = xStride * static_cast<size_t>(image.width);
+        char* const base =
+            half ? reinterpret_cast<char*>(halves.data()) : reinterpret_cast<char*>(full.data());
+        char* const origin = base - static_cast<std::ptrdiff_t>(o.originX) * xStride -
+                             static_cast<std::ptrdiff_t>(o.originY) * yStride;
+        Imf::FrameBuffer frame;
+        for (int c = 0; c < 4; ++c) {
+            header.channels().insert(kExrChannels[c], Imf::Channel(type));
+            frame.insert(kExrChannels[c], Imf::Slice(type, origin + c * size, xStride, yStride));
+        }
+        Imf::OutputFile file(path.c_str(), header);
+        file.setFrameBuffer(frame);
+        file.writePixels(image.height);
+        return true;
+    } catch (const std::exception& e) {
+        *error = path + ": " + e.what();
+        return false;
+    }
 }
 
 }  // namespace
@@ -42,147 +365,71 @@ bool HasExtension(const std::string& path, const char* extension) {
     return path.size() >= n && strcasecmp(path.c_str() + path.size() - n, extension) == 0;
 }
 
-bool ReadPNG(const std::string& path, simhost::Image* image, std::string* error) {
-    png_image png;
-    std::memset(&png, 0, sizeof(png));
-    png.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&png, path.c_str())) {
-        *error = path + ": " + png.message;
-        return false;
-    }
-    png.format = PNG_FORMAT_RGBA;
-    std::vector<unsigned char> rgba(PNG_IMAGE_SIZE(png));
-    if (!png_image_finish_read(&png, nullptr, rgba.data(), 0, nullptr)) {
-        *error = path + ": " + png.message;
-        png_image_free(&png);
-        return false;
-    }
-    *image = simhost::Image::Make8(static_cast<A_long>(png.width), static_cast<A_long>(png.height));
-    for (A_long y = 0; y < image->height; ++y) {
-        for (A_long x = 0; x < image->width; ++x) {
-            const unsigned char* s = &rgba[(static_cast<size_t>(y) * image->width + x) * 4];
-            PF_Pixel& d = image->At8(x, y);
-            d.red = s[0];
-            d.green = s[1];
-            d.blue = s[2];
-            d.alpha = s[3];
-        }
-    }
-    return true;
-}
-
-bool ReadEXR(const std::string& path, simhost::Image* image, std::string* error) {
-    try {
-        Imf::RgbaInputFile file(path.c_str());
-        const Imath::Box2i dw = file.dataWindow();
-        const int w = dw.max.x - dw.min.x + 1;
-        const int h = dw.max.y - dw.min.y + 1;
-        Imf::Array2D<Imf::Rgba> pixels(h, w);
-        file.setFrameBuffer(&pixels[0][0] - dw.min.x - dw.min.y * w, 1, w);
-        file.readPixels(dw.min.y, dw.max.y);
-        *image = simhost::Image::MakeFloat(w, h);
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                const Imf::Rgba& s = pixels[y][x];
-                PF_PixelFloat& d = image->AtFloat(x, y);
-                d.red = s.r;
-                d.green = s.g;
-                d.blue = s.b;
-                d.alpha = s.a;
-            }
-        }
-        return true;
-    } catch (const std::exception& e) {
-        *error = path + ": " + e.what();
-        return false;
-    }
-}
-
-bool ReadImageFile(const std::string& path, simhost::Image* image, std::string* error) {
+ImageKind KindOf(const std::string& path) {
     if (HasExtension(path, ".png")) {
-        return ReadPNG(path, image, error);
+        return ImageKind::kPng;
     }
     if (HasExtension(path, ".exr")) {
-        return ReadEXR(path, image, error);
+        return ImageKind::kExr;
+    }
+    return ImageKind::kNone;
+}
+
+bool CheckImageFile(const std::string& path, std::string* error) {
+    if (KindOf(path) == ImageKind::kExr) {
+        try {
+            const Imf::InputFile file(path.c_str());
+            return ExrBits(file.header(), path, error) != 0;
+        } catch (const std::exception& e) {
+            *error = path + ": " + e.what();
+            return false;
+        }
+    }
+    if (KindOf(path) == ImageKind::kPng) {
+        const File file(std::fopen(path.c_str(), "rb"));
+        if (!file) {
+            *error = path + ": " + std::strerror(errno);
+            return false;
+        }
+        PngState s;
+        s.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &s, PngError, PngWarning);
+        s.info = s.png != nullptr ? png_create_info_struct(s.png) : nullptr;
+        if (s.info == nullptr || !PngHeader(file.get(), &s)) {
+            *error = path + ": not a readable PNG (" + s.message + ")";
+            return false;
+        }
+        return true;
     }
     *error = path + ": not a .png or .exr file";
     return false;
 }
 
-bool WritePNG(const std::string& path, const simhost::Image& image, std::string* error) {
-    const bool isFloat = image.format == PF_PixelFormat_ARGB128;
-    if (!isFloat && image.format != PF_PixelFormat_ARGB32) {
+bool ReadImageFile(const std::string& path, ReadResult* result, std::string* error) {
+    switch (KindOf(path)) {
+        case ImageKind::kPng:
+            return ReadPNG(path, result, error);
+        case ImageKind::kExr:
+            return ReadEXR(path, result, error);
+        case ImageKind::kNone:
+            break;
+    }
+    *error = path + ": not a .png or .exr file";
+    return false;
+}
+
+bool WriteImageFile(const std::string& path, ImageKind kind, const simhost::Image& image,
+                    const WriteOptions& options, std::string* error) {
+    if (image.format != PF_PixelFormat_ARGB128 && image.format != PF_PixelFormat_ARGB32) {
         *error = "only 8-bit and float images can be written";
         return false;
     }
-    std::vector<unsigned char> rgba(static_cast<size_t>(image.width) * image.height * 4);
-    for (A_long y = 0; y < image.height; ++y) {
-        for (A_long x = 0; x < image.width; ++x) {
-            unsigned char* d = &rgba[(static_cast<size_t>(y) * image.width + x) * 4];
-            if (isFloat) {
-                const PF_PixelFloat& s = image.AtFloat(x, y);
-                d[0] = ToByte(s.red);
-                d[1] = ToByte(s.green);
-                d[2] = ToByte(s.blue);
-                d[3] = ToByte(s.alpha);
-            } else {
-                const PF_Pixel& s = image.At8(x, y);
-                d[0] = s.red;
-                d[1] = s.green;
-                d[2] = s.blue;
-                d[3] = s.alpha;
-            }
-        }
-    }
-    png_image png;
-    std::memset(&png, 0, sizeof(png));
-    png.version = PNG_IMAGE_VERSION;
-    png.width = static_cast<png_uint_32>(image.width);
-    png.height = static_cast<png_uint_32>(image.height);
-    png.format = PNG_FORMAT_RGBA;
-    if (!png_image_write_to_file(&png, path.c_str(), 0, rgba.data(), 0, nullptr)) {
-        *error = path + ": " + png.message;
-        return false;
-    }
-    return true;
-}
-
-bool WriteEXR(const std::string& path, const simhost::Image& image, std::string* error) {
-    const bool isFloat = image.format == PF_PixelFormat_ARGB128;
-    if (!isFloat && image.format != PF_PixelFormat_ARGB32) {
-        *error = "only 8-bit and float images can be written";
-        return false;
-    }
-    try {
-        Imf::Array2D<Imf::Rgba> pixels(image.height, image.width);
-        for (A_long y = 0; y < image.height; ++y) {
-            for (A_long x = 0; x < image.width; ++x) {
-                Imf::Rgba& d = pixels[y][x];
-                if (isFloat) {
-                    const PF_PixelFloat& s = image.AtFloat(x, y);
-                    d = Imf::Rgba(s.red, s.green, s.blue, s.alpha);
-                } else {
-                    const PF_Pixel& s = image.At8(x, y);
-                    d = Imf::Rgba(s.red / 255.f, s.green / 255.f, s.blue / 255.f, s.alpha / 255.f);
-                }
-            }
-        }
-        Imf::RgbaOutputFile file(path.c_str(), image.width, image.height, Imf::WRITE_RGBA);
-        file.setFrameBuffer(&pixels[0][0], 1, static_cast<size_t>(image.width));
-        file.writePixels(image.height);
-        return true;
-    } catch (const std::exception& e) {
-        *error = path + ": " + e.what();
-        return false;
-    }
-}
-
-bool WriteImageFile(const std::string& path, const simhost::Image& image, std::string* error) {
-    if (HasExtension(path, ".png")) {
-        return WritePNG(path, image, error);
-    }
-    if (HasExtension(path, ".exr")) {
-        return WriteEXR(path, image, error);
+    switch (kind) {
+        case ImageKind::kPng:
+            return WritePNG(path, image, options, error);
+        case ImageKind::kExr:
+            return WriteEXR(path, image, options, error);
+        case ImageKind::kNone:
+            break;
     }
     *error = path + ": the output must be a .png or .exr file";
     return false;

@@ -12,48 +12,19 @@
 #include "simhost/Module.h"
 #include "simhost/SimHost.h"
 #include "tools/hlv3host/Commands.h"
+#include "tools/hlv3host/JsonText.h"
+#include "tools/hlv3host/ModuleFile.h"
 
 namespace {
 
 void PrintListUsage(std::FILE* to) {
     std::fprintf(to,
-                 "usage: hlv3host list --module PATH [--pipl PATH] [--json]\n"
-                 "  --module PATH  the effect module to load (HLV3.so)\n"
+                 "usage: hlv3host list [--module PATH] [--pipl PATH] [--json]\n"
+                 "  --module PATH  the effect module to load (default: the one next to\n"
+                 "                 the tool)\n"
                  "  --pipl PATH    the PiPL resource bytes (default: generated/HLV3.pipl\n"
                  "                 in the module's folder)\n"
                  "  --json         print one JSON document instead of text\n");
-}
-
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const unsigned char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += char(c);
-                }
-        }
-    }
-    return out + "\"";
 }
 
 std::string Hex(std::uint32_t value) {
@@ -451,11 +422,7 @@ int RunList(int argc, char** argv) {
             return 2;
         }
     }
-    if (module_path.empty()) {
-        std::fprintf(stderr, "hlv3host list: --module is required\n");
-        PrintListUsage(stderr);
-        return 2;
-    }
+    module_path = ModuleFilePath(module_path);
     if (pipl_path.empty()) {
         pipl_path = DefaultPiPLPath(module_path);
     }
@@ -463,9 +430,12 @@ int RunList(int argc, char** argv) {
     // The module is loaded and its two entry points looked up by name, as a
     // host does when it scans its plug-in folder.
     const simhost::Module module(module_path);
-    if (!module.Loaded() || module.EffectMain() == nullptr || module.PluginDataEntry() == nullptr) {
-        std::fprintf(stderr, "hlv3host list: %s: %s\n", module_path.c_str(),
-                     module.Error().c_str());
+    std::string problem = ModuleProblem(module, module_path);
+    if (problem.empty() && module.PluginDataEntry() == nullptr) {
+        problem = module_path + " is not an effect module: it exports no PluginDataEntryFunction";
+    }
+    if (!problem.empty()) {
+        std::fprintf(stderr, "hlv3host list: %s\n", problem.c_str());
         return 1;
     }
 
@@ -479,6 +449,7 @@ int RunList(int argc, char** argv) {
     std::vector<std::string> violations;
     {
         simhost::Host host;
+        host.settings.noteReusedDiskIds = false;
         host.SetEntry(module.EffectMain());
         listing.global_setup = host.Send(PF_Cmd_GLOBAL_SETUP);
         listing.params_setup = host.Send(PF_Cmd_PARAMS_SETUP);

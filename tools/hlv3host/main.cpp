@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "host/Registration.h"
 #include "tools/hlv3host/Commands.h"
 
 namespace {
@@ -17,7 +18,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"list", RunList, "registration data, PiPL and parameter table of a module"},
 #if !HLV3_HOSTTOOL_LIST_ONLY
-    {"render", RunRender, "render one frame through the module"},
+    {"params", RunParams, "the parameters render --set takes, with ranges and units"},
+    {"render", RunRender, "render a frame or a sequence through the module"},
     {"demo", RunDemo, "render the demonstration frames"},
     {"bench", RunBench, "measure render times"},
     {"banner", RunBanner, "draw the controls header into an image"},
@@ -29,7 +31,9 @@ void PrintUsage(std::FILE* to) {
     for (const Command& command : kCommands) {
         std::fprintf(to, "  %-8s %s\n", command.name, command.summary);
     }
-    std::fprintf(to, "\nrun 'hlv3host COMMAND --help' for a command's arguments\n");
+    std::fprintf(to,
+                 "\nrun 'hlv3host COMMAND --help' for a command's arguments, "
+                 "'hlv3host --version' for the version\n");
 }
 
 }  // namespace
@@ -42,6 +46,13 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
         std::strcmp(argv[1], "help") == 0) {
         PrintUsage(stdout);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("hlv3host %lu.%lu.%lu (Halvane 3 host tool)\n",
+                    static_cast<unsigned long>(kVersionMajor),
+                    static_cast<unsigned long>(kVersionMinor),
+                    static_cast<unsigned long>(kVersionPatch));
         return 0;
     }
     for (const Command& command : kCommands) {

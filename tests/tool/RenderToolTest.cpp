@@ -1,0 +1,532 @@
+// The host tool's render command run as a user runs it: checks before any
+// rendering, honest reports, values through the files unchanged, the output
+// position kept in the file, sequences.
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <dlfcn.h>
+#include <zlib.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <OpenEXR/ImfChannelList.h>
+#include <OpenEXR/ImfFrameBuffer.h>
+#include <OpenEXR/ImfHeader.h>
+#include <OpenEXR/ImfInputFile.h>
+#include <OpenEXR/ImfOutputFile.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/support/GLTestContext.h"
+#include "tests/tool/MiniJson.h"
+#include "tools/hlv3host/ImageFiles.h"
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;  // standard output only
+    std::string err;  // standard error only
+};
+
+std::string Temp(const std::string& name) {
+    return ::testing::TempDir() + "hlv3-render-" + std::to_string(getpid()) + "-" + name;
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+bool Exists(const std::string& path) {
+    return access(path.c_str(), F_OK) == 0;
+}
+
+// Runs the tool with `args`, and `environment` (NAME=VALUE ...) added.
+ToolRun RunTool(const std::string& args, const std::string& environment = "") {
+    const std::string errPath = Temp("stderr.txt");
+    const std::string cmd = environment + " " + std::string(HLV3_HOSTTOOL_PATH) + " " + args +
+                            " 2>'" + errPath + "' </dev/null";
+    ToolRun r;
+    std::FILE* pipe = popen(cmd.c_str(), "r");
+    if (pipe == nullptr) {
+        ADD_FAILURE() << "cannot run " << cmd;
+        return r;
+    }
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) {
+        r.out.append(buf, n);
+    }
+    const int status = pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.err = ReadAll(errPath);
+    std::remove(errPath.c_str());
+    return r;
+}
+
+// A still with every channel different: 8-bit when `bits` is 8, else a
+// 16-bit PNG or a float EXR, as the name says.
+void WriteStill(const std::string& path, int width, int height, int bits) {
+    simhost::Image image =
+        bits == 8 ? simhost::Image::Make8(width, height) : simhost::Image::MakeFloat(width, height);
+    for (A_long y = 0; y < height; ++y) {
+        for (A_long x = 0; x < width; ++x) {
+            if (bits == 8) {
+                image.At8(x, y) =
+                    PF_Pixel{255, static_cast<A_u_char>(x * 7), static_cast<A_u_char>(y * 5), 90};
+            } else {
+                image.AtFloat(x, y) =
+                    PF_PixelFloat{1.f, x / float(width), y / float(height), 0.25f};
+            }
+        }
+    }
+    WriteOptions w;
+    w.bits = bits;
+    w.layerWidth = width;
+    w.layerHeight = height;
+    std::string error;
+    ASSERT_TRUE(WriteImageFile(path, KindOf(path), image, w, &error)) << error;
+}
+
+// The big-endian 32-bit numbers after a chunk's name.
+std::vector<std::int32_t> PngChunk(const std::string& png, const char* name, int count) {
+    std::vector<std::int32_t> values;
+    const size_t at = png.find(name);
+    for (int i = 0; i < count && at != std::string::npos; ++i) {
+        const unsigned char* p =
+            reinterpret_cast<const unsigned char*>(png.data() + at + 4 + i * 4);
+        values.push_back(static_cast<std::int32_t>(std::uint32_t(p[0]) << 24 |
+                                                   std::uint32_t(p[1]) << 16 |
+                                                   std::uint32_t(p[2]) << 8 | p[3]));
+    }
+    return values;
+}
+
+// A library that loads but is no effect module: zlib, which libpng brought
+// into this process.
+std::string ZlibPath() {
+    Dl_info info = {};
+    dladdr(reinterpret_cast<void*>(&zlibVersion), &info);
+    return info.dli_fname != nullptr ? info.dli_fname : "libz-not-found";
+}
+
+TEST(RenderTool, BadCommandLinesFailBeforeRenderingAndClaimNoFile) {
+    HLV3_REQUIRE_GL();
+    const std::string card = Temp("card.png");
+    WriteStill(card, 32, 16, 8);
+    const std::string zOnly = Temp("z.exr");
+    {
+        Imf::Header header(4, 4);
+        header.channels().insert("Z", Imf::Channel(Imf::FLOAT));
+        std::vector<float> z(16, 2.f);
+        Imf::FrameBuffer frame;
+        frame.insert("Z", Imf::Slice(Imf::FLOAT, reinterpret_cast<char*>(z.data()), 4, 16));
+        Imf::OutputFile file(zOnly.c_str(), header);
+        file.setFrameBuffer(frame);
+        file.writePixels(4);
+    }
+    const std::string wide = Temp("wide.png");  // wider than any GPU's textures
+    WriteStill(wide, 70000, 1, 8);
+    const std::string out = Temp("out.png");
+    const std::string in = " --in " + card + " --out " + out;
+    struct Row {
+        std::string args;
+        int status;
+        std::string message;
+    };
+    const std::vector<Row> rows = {
+        {"render --in " + card + " --out " + Temp("x.jpg"), 2, "must be a .png or .exr file"},
+        {"render --in " + card + " --out /nonexistent-dir/x.png", 2,
+         "the folder /nonexistent-dir does not exist"},
+        {"render --in " + card + " --out " + card, 2, "the output would overwrite the input"},
+        {"render --in /nonexistent/x.png --out " + out, 2, "/nonexistent/x.png: No such file"},
+        {"render --in " + zOnly + " --out " + out, 2,
+         "no R, G, B or A channel to read (the file has Z)"},
+        {"render" + in + " --set Position=99999", 2, "Position=99999 is outside its valid range"},
+        {"render" + in + " --set Blur=-3", 2, "Blur=-3 is outside its valid range"},
+        {"render" + in + " --set \"Sample Count=0\"", 2, "Sample Count=0 is outside"},
+        {"render" + in + " --set Samples=\"(-\"", 2, "is not a choice of Samples"},
+        {"render" + in + " --set Postion=10", 2, "did you mean 'Position'?"},
+        {"render" + in + " --module libz.so.1", 2, "cannot load the module ./libz.so.1: "},
+        {"render" + in + " --module " + ZlibPath(), 2,
+         "is not an effect module: it exports no EffectMain"},
+        {"render" + in + " --frames 1-3", 2, "--frames needs a frame number field"},
+        {"render --in " + card + " --out " + Temp("x.exr") + " --depth 8", 2,
+         "--depth for .exr is 16 or 32"},
+        {"render --in " + card + " --out " + Temp("f%04d.png"), 2, "needs --frames"},
+        {"render" + in + " --frames -5", 2, "--frames takes FIRST-LAST"},
+        {"render --in " + wide + " --out " + out, 2, "exceeds this GPU's largest texture"},
+    };
+    for (const Row& row : rows) {
+        const ToolRun r = RunTool(row.args + " --json -q");
+        EXPECT_EQ(r.status, row.status) << row.args << "\n" << r.err;
+        EXPECT_NE(r.err.find(row.message), std::string::npos) << row.args << "\n" << r.err;
+        EXPECT_EQ(r.err.find("note"), std::string::npos) << r.err;
+        EXPECT_FALSE(Exists(out)) << row.args;
+        const minijson::Value doc = minijson::Parse(r.out);
+        EXPECT_NE(doc["error"].text.find(row.message), std::string::npos) << r.out;
+    }
+    // The input is as it was, and an earlier output survives a failed run
+    // untouched and unclaimed.
+    EXPECT_EQ(ReadAll(card).substr(1, 3), "PNG");
+    std::ofstream(out) << "earlier";
+    const ToolRun stale = RunTool("render" + in + " --json --set Blur=2000");
+    EXPECT_EQ(stale.status, 2);
+    EXPECT_EQ(ReadAll(out), "earlier");
+    EXPECT_EQ(stale.out.find("\"written\": true"), std::string::npos) << stale.out;
+    for (const std::string& p : {card, zOnly, wide, out}) {
+        std::remove(p.c_str());
+    }
+}
+
+TEST(RenderTool, HelpVersionAndUsageAnswerWithoutSideEffects) {
+    struct Row {
+        const char* args;
+        int status;
+        const char* text;  // on standard output for status 0, else standard error
+    };
+    const Row rows[] = {
+        {"--version", 0, "hlv3host 3.0.0"},
+        {"banner --help", 0, "usage: hlv3host banner OUT.png"},
+        {"banner", 2, "usage: hlv3host banner OUT.png"},
+        {"demo --help", 0, "usage: hlv3host demo"},
+        {"render --help", 0, "'hlv3host params' lists names, units and valid ranges"},
+        {"params --help", 0, "usage: hlv3host params"},
+        {"render --in x.png", 2, "usage: hlv3host render"},
+    };
+    for (const Row& row : rows) {
+        const ToolRun r = RunTool(row.args);
+        EXPECT_EQ(r.status, row.status) << row.args;
+        EXPECT_NE((row.status == 0 ? r.out : r.err).find(row.text), std::string::npos)
+            << row.args << "\n"
+            << r.out << r.err;
+    }
+    EXPECT_FALSE(Exists("--help"));
+}
+
+TEST(RenderTool, ParamsListsTheSettableParametersWithoutNotes) {
+    HLV3_REQUIRE_GL();
+    const ToolRun r = RunTool("params --json");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const minijson::Value rows = minijson::Parse(r.out);
+    std::set<std::string> names;
+    for (const minijson::Value& row : rows.items) {
+        names.insert(row["name"].text);
+        if (row["name"].text == "Position") {
+            EXPECT_EQ(row["range"].text, "-2000 to 2000");
+            EXPECT_EQ(row["unit"].text, "px");
+            EXPECT_EQ(row["default"].text, "0.5");
+        }
+        if (row["name"].text == "Samples") {
+            EXPECT_EQ(row["choices"].text, "Single | Auto | Fixed");
+        }
+    }
+    EXPECT_EQ(names.size(), 20u);
+    EXPECT_EQ(names.count("Vendor") + names.count("Left") + names.count("View"), 0u);
+    // A bare module name is the file in the current folder; list shows no
+    // note about the disk id two parameters share.
+    const std::string module = HLV3_MODULE_PATH;
+    const std::string folder = "cd '" + module.substr(0, module.rfind('/')) + "' &&";
+    const ToolRun bare = RunTool("list --module " + module.substr(module.rfind('/') + 1), folder);
+    EXPECT_EQ(bare.status, 0) << bare.err;
+    EXPECT_EQ(bare.err, "");
+    const ToolRun all = RunTool("params --all --json");
+    // + the Debug group's eight named controls; the GPU popups are read-only.
+    EXPECT_EQ(minijson::Parse(all.out).items.size(), 28u);
+}
+
+TEST(RenderTool, TheModulesDiagnosticsGoToStandardErrorAndTheReportStaysJson) {
+    HLV3_REQUIRE_GL();
+    const std::string card = Temp("diag.png");
+    WriteStill(card, 8, 8, 8);
+    // No EGL vendor: the module's global set-up prints why on its standard
+    // output, and the tool finds no GL before rendering.
+    const ToolRun r = RunTool("render --json -q --in " + card + " --out " + Temp("diag-out.png"),
+                              "__EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent.json");
+    std::remove(card.c_str());
+    if (r.status == 0) {
+        GTEST_SKIP() << "this EGL library does not let the vendor be chosen";
+    }
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("can't be initialized"), std::string::npos) << r.err;
+    const minijson::Value doc = minijson::Parse(r.out);
+    EXPECT_NE(doc["error"].text.find("no OpenGL 3.2 core-profile context"), std::string::npos);
+    EXPECT_FALSE(Exists(Temp("diag-out.png")));
+}
+
+// The settings under which the effect hands every pixel through unchanged.
+const char* const kIdentity = " --set Position=0 --set Samples=Single";
+
+TEST(RenderTool, SixteenBitPngAndFloatExrKeepTheirValuesThroughAnIdentitySetting) {
+    HLV3_REQUIRE_GL();
+    // 16-bit PNG: every 16-bit level from 0 to 65535 in steps of 257 + 1.
+    const int w = 64, h = 4;
+    simhost::Image ramp = simhost::Image::MakeFloat(w, h);
+    for (A_long y = 0; y < h; ++y) {
+        for (A_long x = 0; x < w; ++x) {
+            const float v = static_cast<float>((y * w + x) * 258 % 65536) / 65535.f;
+            ramp.AtFloat(x, y) = PF_PixelFloat{1.f, v, 32768 / 65535.f, 1.f - v};
+        }
+    }
+    WriteOptions w16;
+    w16.bits = 16;
+    w16.layerWidth = w;
+    w16.layerHeight = h;
+    std::string error;
+    const std::string png16 = Temp("ramp16.png");
+    ASSERT_TRUE(WriteImageFile(png16, ImageKind::kPng, ramp, w16, &error)) << error;
+    EXPECT_EQ(static_cast<int>(ReadAll(png16)[24]), 16);  // IHDR bit depth
+    const std::string out16 = Temp("out16.png");
+    const ToolRun r = RunTool("render --json -q --in " + png16 + " --out " + out16 + kIdentity);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const minijson::Value doc = minijson::Parse(r.out);
+    EXPECT_EQ(doc["input_bits"].number, 16);
+    EXPECT_EQ(doc["output"]["bits"].number, 32);
+    EXPECT_EQ(doc["file_image"]["bits"].number, 16);
+    EXPECT_TRUE(doc["error"].kind == minijson::Value::kNull);
+    ReadResult back;
+    ASSERT_TRUE(ReadImageFile(out16, &back, &error)) << error;
+    EXPECT_EQ(back.fileBits, 16);
+    ASSERT_EQ(back.image.width, w);
+    int differing = 0;
+    for (A_long y = 0; y < h; ++y) {
+        for (A_long x = 0; x < w; ++x) {
+            const PF_PixelFloat a = ramp.AtFloat(x, y), b = back.image.AtFloat(x, y);
+            differing += std::lround(a.red * 65535.f) != std::lround(b.red * 65535.f) ||
+                         std::lround(a.green * 65535.f) != std::lround(b.green * 65535.f) ||
+                         std::lround(a.blue * 65535.f) != std::lround(b.blue * 65535.f);
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(std::lround(back.image.AtFloat(0, 0).green * 65535.f), 32768);  // not 186 * 257
+
+    // Float EXR: a ramp from 1.0 to 1.001 in single-precision steps, and
+    // values beyond half precision's 65504.
+    simhost::Image fine = simhost::Image::MakeFloat(w, h);
+    for (A_long y = 0; y < h; ++y) {
+        for (A_long x = 0; x < w; ++x) {
+            const float v = 1.f + (y * w + x) * (0.001f / (w * h));
+            fine.AtFloat(x, y) = PF_PixelFloat{1.f, v, 70000.f + x, 0.5f};
+        }
+    }
+    WriteOptions w32 = w16;
+    w32.bits = 32;
+    const std::string exr = Temp("fine.exr");
+    const std::string outExr = Temp("fine-out.exr");
+    ASSERT_TRUE(WriteImageFile(exr, ImageKind::kExr, fine, w32, &error)) << error;
+    const ToolRun e = RunTool("render --json -q --in " + exr + " --out " + outExr + kIdentity);
+    ASSERT_EQ(e.status, 0) << e.err;
+    EXPECT_EQ(minijson::Parse(e.out)["file_image"]["bits"].number, 32);
+    ASSERT_TRUE(ReadImageFile(outExr, &back, &error)) << error;
+    EXPECT_EQ(back.fileBits, 32);
+    std::set<float> levels;
+    for (A_long y = 0; y < h; ++y) {
+        for (A_long x = 0; x < w; ++x) {
+            EXPECT_EQ(back.image.AtFloat(x, y).red, fine.AtFloat(x, y).red) << x << "," << y;
+            EXPECT_EQ(back.image.AtFloat(x, y).green, fine.AtFloat(x, y).green) << x << "," << y;
+            levels.insert(back.image.AtFloat(x, y).red);
+        }
+    }
+    EXPECT_GT(levels.size(), 200u);
+    // Half on request: the same file with 16-bit channels.
+    const ToolRun half =
+        RunTool("render --json -q --depth 16 --in " + exr + " --out " + outExr + kIdentity);
+    ASSERT_EQ(half.status, 0) << half.err;
+    ASSERT_TRUE(ReadImageFile(outExr, &back, &error)) << error;
+    EXPECT_EQ(back.fileBits, 16);
+    for (const std::string& p : {png16, out16, exr, outExr}) {
+        std::remove(p.c_str());
+    }
+}
+
+TEST(RenderTool, TheOutputPositionIsStoredInTheFileAndCropReturnsTheLayer) {
+    HLV3_REQUIRE_GL();
+    const std::string card = Temp("pos.png");
+    WriteStill(card, 40, 20, 8);
+    const std::string png = Temp("pos-out.png"), exr = Temp("pos-out.exr"),
+                      crop = Temp("pos-crop.png");
+    const std::string look = " -q --set Position=5 --set Samples=Single";
+    ASSERT_EQ(RunTool("render --in " + card + " --out " + png + look).status, 0);
+    EXPECT_EQ(PngChunk(ReadAll(png), "oFFs", 2), (std::vector<std::int32_t>{-5, -5}));
+    EXPECT_EQ(PngChunk(ReadAll(png), "IHDR", 2), (std::vector<std::int32_t>{50, 30}));
+    ASSERT_EQ(RunTool("render --in " + card + " --out " + exr + look).status, 0);
+    {
+        Imf::InputFile file(exr.c_str());
+        const Imath::Box2i data = file.header().dataWindow();
+        const Imath::Box2i display = file.header().displayWindow();
+        EXPECT_EQ(data.min, Imath::V2i(-5, -5));
+        EXPECT_EQ(data.max, Imath::V2i(44, 24));
+        EXPECT_EQ(display.min, Imath::V2i(0, 0));
+        EXPECT_EQ(display.max, Imath::V2i(39, 19));
+    }
+    ASSERT_EQ(RunTool("render --crop --in " + card + " --out " + crop + look).status, 0);
+    EXPECT_EQ(PngChunk(ReadAll(crop), "oFFs", 2), (std::vector<std::int32_t>{0, 0}));
+    EXPECT_EQ(PngChunk(ReadAll(crop), "IHDR", 2), (std::vector<std::int32_t>{40, 20}));
+    for (const std::string& p : {card, png, exr, crop}) {
+        std::remove(p.c_str());
+    }
+}
+
+TEST(RenderTool, SequencesRenderInOrderWithProgressAndLeaveNoPartialFiles) {
+    HLV3_REQUIRE_GL();
+    for (int n = 3; n <= 5; ++n) {
+        char name[32];
+        std::snprintf(name, sizeof name, "seq.%04d.png", n);
+        WriteStill(Temp(name), 24 + n, 12, 8);  // frame n is 24 + n wide
+    }
+    const ToolRun r =
+        RunTool("render --json --in " + Temp("seq.%04d.png") + " --out " +
+                Temp("seq-out.%03d.exr") + " --frames 3-5 --set Samples=Fixed --set Position=0");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const minijson::Value doc = minijson::Parse(r.out);
+    EXPECT_EQ(doc["frames_written"].number, 3);
+    ASSERT_EQ(doc["frames"].items.size(), 3u);
+    for (int n = 3; n <= 5; ++n) {
+        const minijson::Value& frame = doc["frames"][static_cast<size_t>(n - 3)];
+        EXPECT_EQ(frame["frame"].number, n);
+        char name[32];
+        std::snprintf(name, sizeof name, "seq-out.%03d.exr", n);
+        EXPECT_EQ(frame["file"].text, Temp(name));
+        ReadResult back;
+        std::string error;
+        ASSERT_TRUE(ReadImageFile(Temp(name), &back, &error)) << error;
+        EXPECT_EQ(back.image.width, 24 + n);
+        const std::string line =
+            "frame " + std::to_string(n) + " (" + std::to_string(n - 2) + " of 3)";
+        EXPECT_NE(r.err.find(line), std::string::npos) << r.err;
+        std::remove(Temp(name).c_str());
+        std::snprintf(name, sizeof name, "seq.%04d.png", n);
+        std::remove(Temp(name).c_str());
+    }
+    EXPECT_NE(r.err.find("about 0 s left"), std::string::npos) << r.err;
+    // -q: nothing on standard error.
+    WriteStill(Temp("q.0001.png"), 8, 8, 8);
+    const ToolRun q = RunTool("render -q --in " + Temp("q.%04d.png") + " --out " +
+                              Temp("q-out.%04d.png") + " --frames 1");
+    EXPECT_EQ(q.status, 0);
+    EXPECT_EQ(q.err, "");
+    EXPECT_NE(q.out.find("frames written      1"), std::string::npos) << q.out;
+    std::remove(Temp("q.0001.png").c_str());
+    std::remove(Temp("q-out.0001.png").c_str());
+    // A frame that is no image is found before the first is rendered.
+    WriteStill(Temp("bad.0001.png"), 8, 8, 8);
+    std::ofstream(Temp("bad.0002.png")) << "not a PNG";
+    const ToolRun bad = RunTool("render -q --in " + Temp("bad.%04d.png") + " --out " +
+                                Temp("bad-out.%04d.png") + " --frames 1-2");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("bad.0002.png: not a readable PNG"), std::string::npos) << bad.err;
+    EXPECT_FALSE(Exists(Temp("bad-out.0001.png")));
+    std::remove(Temp("bad.0001.png").c_str());
+    std::remove(Temp("bad.0002.png").c_str());
+    // A missing frame is found before the first is rendered.
+    const ToolRun missing = RunTool("render -q --in " + Temp("none.%04d.png") + " --out " +
+                                    Temp("n.%04d.png") + " --frames 1-2");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("none.0001.png"), std::string::npos) << missing.err;
+    // No temporary file survives the runs.
+    DIR* dir = opendir(::testing::TempDir().c_str());
+    ASSERT_NE(dir, nullptr);
+    const std::string prefix = "hlv3-render-" + std::to_string(getpid());
+    for (dirent* e = readdir(dir); e != nullptr; e = readdir(dir)) {
+        const std::string name = e->d_name;
+        EXPECT_FALSE(name.rfind(prefix, 0) == 0 && name.find(".partial") != std::string::npos)
+            << name;
+    }
+    closedir(dir);
+}
+
+TEST(RenderTool, CtrlCStopsASequenceAfterTheFrameInFlightLeavingWholeFilesOnly) {
+    HLV3_REQUIRE_GL();
+    const int frames = 40;
+    for (int n = 1; n <= frames; ++n) {
+        char name[32];
+        std::snprintf(name, sizeof name, "int.%04d.png", n);
+        WriteStill(Temp(name), 160, 90, 8);
+    }
+    // Run the tool with its standard error on a pipe, and interrupt it once
+    // the first frame is reported.
+    int err[2];
+    ASSERT_EQ(pipe(err), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    posix_spawn_file_actions_addclose(&actions, err[0]);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    const std::string in = Temp("int.%04d.png"), out = Temp("int-out.%04d.exr");
+    const std::string range = "1-" + std::to_string(frames);
+    std::vector<std::string> args = {HLV3_HOSTTOOL_PATH,
+                                     "render",
+                                     "--in",
+                                     in,
+                                     "--out",
+                                     out,
+                                     "--frames",
+                                     range,
+                                     "--set",
+                                     "Samples=Fixed",
+                                     "--set",
+                                     "Sample Count=300"};
+    std::vector<char*> argv;
+    for (std::string& a : args) {
+        argv.push_back(&a[0]);
+    }
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    close(err[1]);
+    std::string text;
+    char buf[512];
+    ssize_t n = 0;
+    bool signalled = false;
+    while ((n = read(err[0], buf, sizeof buf)) > 0) {
+        text.append(buf, static_cast<size_t>(n));
+        if (!signalled && text.find("frame 1 (1 of") != std::string::npos) {
+            kill(pid, SIGINT);
+            signalled = true;
+        }
+    }
+    close(err[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    int written = 0;
+    for (int f = 1; f <= frames; ++f) {
+        char name[32];
+        std::snprintf(name, sizeof name, "int-out.%04d.exr", f);
+        if (Exists(Temp(name))) {
+            ++written;
+            ReadResult back;
+            std::string error;
+            EXPECT_TRUE(ReadImageFile(Temp(name), &back, &error)) << error;  // whole files only
+            std::remove(Temp(name).c_str());
+        }
+        std::snprintf(name, sizeof name, "int.%04d.png", f);
+        std::remove(Temp(name).c_str());
+    }
+    ASSERT_TRUE(signalled) << text;
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+        GTEST_SKIP() << "every frame was done before the signal arrived";
+    }
+    ASSERT_TRUE(WIFEXITED(status)) << text;
+    EXPECT_EQ(WEXITSTATUS(status), 130) << text;
+    EXPECT_NE(text.find("interrupted: frames " + std::to_string(written + 1) + " to " +
+                        std::to_string(frames) + " were not rendered"),
+              std::string::npos)
+        << text;
+    EXPECT_GE(written, 1);
+    EXPECT_LT(written, frames);
+}
+
+}  // namespace
