@@ -105,11 +105,13 @@ struct HostAccess {
     // filled with kPaddingByte) and lookup by a world's data pointer.
     // `command` is the serial the world belongs to (effect-owned worlds must
     // be disposed before it returns); host-owned worlds pass 0 and are
-    // dropped by the code that made them.
-    static void MakeWorld(Host& h, PF_EffectWorld& world, A_long width, A_long height,
-                          PF_PixelFormat format, bool clear, bool effectOwned, int command,
-                          const char* origin,
-                          A_long paddingBytes = -1);  // -1: settings.rowPaddingBytes
+    // dropped by the code that made them. Like the host, refuses a world
+    // larger than settings.maxWorldBytes: returns PF_Err_OUT_OF_MEMORY and
+    // leaves `world` empty.
+    static PF_Err MakeWorld(Host& h, PF_EffectWorld& world, A_long width, A_long height,
+                            PF_PixelFormat format, bool clear, bool effectOwned, int command,
+                            const char* origin,
+                            A_long paddingBytes = -1);  // -1: settings.rowPaddingBytes
     // Unknown worlds give null (no violation; the caller reports).
     static Host::WorldRec* FindWorld(Host& h, const PF_EffectWorld* world);
     static void DropWorld(Host& h, const PF_EffectWorld* world);

@@ -149,8 +149,12 @@ PF_Err CheckoutLayerPixels(PF_ProgPtr effect_ref, A_long checkout_id, PF_EffectW
         world = std::make_unique<PF_EffectWorld>();
         // The input keeps the row padding of the test's layer image.
         const A_long padding = layer.rowbytes - layer.width * BytesPerPixel(layer.format);
-        HostAccess::MakeWorld(host, *world, rect.right - rect.left, rect.bottom - rect.top,
-                              layer.format, true, false, 0, key, padding);
+        if (const PF_Err err =
+                HostAccess::MakeWorld(host, *world, rect.right - rect.left, rect.bottom - rect.top,
+                                      layer.format, true, false, 0, key, padding)) {
+            world.reset();
+            return err;
+        }
         Image part = Image::Make(world->width, world->height, layer.format);
         const size_t bpp = static_cast<size_t>(BytesPerPixel(layer.format));
         for (A_long y = 0; y < part.height; ++y) {
@@ -210,9 +214,12 @@ PF_Err CheckoutOutput(PF_ProgPtr effect_ref, PF_EffectWorld** output) {
     if (!command->outputWorld) {
         command->outputWorld = std::make_unique<PF_EffectWorld>();
         // The output arrives uncleared, as the host's does.
-        HostAccess::MakeWorld(host, *command->outputWorld, rect.right - rect.left,
-                              rect.bottom - rect.top, HostAccess::InputLayer(host).format, false,
-                              false, 0, key);
+        if (const PF_Err err = HostAccess::MakeWorld(
+                host, *command->outputWorld, rect.right - rect.left, rect.bottom - rect.top,
+                HostAccess::InputLayer(host).format, false, false, 0, key)) {
+            command->outputWorld.reset();
+            return err;
+        }
         command->outputWorld->origin_x = rect.left;
         command->outputWorld->origin_y = rect.top;
     }

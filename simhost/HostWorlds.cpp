@@ -6,6 +6,7 @@
 #include "simhost/SimHost.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -152,9 +153,9 @@ PF_Err UtilNewWorld(PF_ProgPtr effect_ref, A_long width, A_long height, PF_NewWo
     }
     const PF_PixelFormat format =
         (flags & PF_NewWorldFlag_DEEP_PIXELS) ? PF_PixelFormat_ARGB64 : PF_PixelFormat_ARGB32;
-    HostAccess::MakeWorld(host, *world, width, height, format,
-                          (flags & PF_NewWorldFlag_CLEAR_PIXELS) != 0, true, command->serial, key);
-    return PF_Err_NONE;
+    return HostAccess::MakeWorld(host, *world, width, height, format,
+                                 (flags & PF_NewWorldFlag_CLEAR_PIXELS) != 0, true, command->serial,
+                                 key);
 }
 
 PF_Err DisposeWorld(Host& host, PF_EffectWorld* world, const char* key) {
@@ -206,9 +207,8 @@ PF_Err SuiteNewWorld(PF_ProgPtr effect_ref, A_long width, A_long height, PF_Bool
                        ", which it cannot make");
         return PF_Err_BAD_CALLBACK_PARAM;
     }
-    HostAccess::MakeWorld(host, *world, width, height, format, clear != 0, true, command->serial,
-                          key);
-    return PF_Err_NONE;
+    return HostAccess::MakeWorld(host, *world, width, height, format, clear != 0, true,
+                                 command->serial, key);
 }
 
 PF_Err SuiteDisposeWorld(PF_ProgPtr effect_ref, PF_EffectWorld* world) {
@@ -235,12 +235,19 @@ PF_Err SuiteGetPixelFormat(const PF_EffectWorld* world, PF_PixelFormat* format) 
 
 }  // namespace
 
-void HostAccess::MakeWorld(Host& h, PF_EffectWorld& world, A_long width, A_long height,
-                           PF_PixelFormat format, bool clear, bool effectOwned, int command,
-                           const char* origin, A_long paddingBytes) {
-    auto rec = std::make_unique<Host::WorldRec>();
+PF_Err HostAccess::MakeWorld(Host& h, PF_EffectWorld& world, A_long width, A_long height,
+                             PF_PixelFormat format, bool clear, bool effectOwned, int command,
+                             const char* origin, A_long paddingBytes) {
     const A_long bpp = BytesPerPixel(format);
     const A_long padding = paddingBytes >= 0 ? paddingBytes : h.settings.rowPaddingBytes;
+    const uint64_t rowBytes =
+        uint64_t(std::max<A_long>(width, 0)) * uint64_t(bpp) + uint64_t(padding);
+    if (rowBytes > uint64_t(INT32_MAX) ||
+        rowBytes * uint64_t(std::max<A_long>(height, 0)) > h.settings.maxWorldBytes) {
+        world = PF_EffectWorld{};
+        return PF_Err_OUT_OF_MEMORY;
+    }
+    auto rec = std::make_unique<Host::WorldRec>();
     rec->format = format;
     rec->width = width;
     rec->height = height;
@@ -269,6 +276,7 @@ void HostAccess::MakeWorld(Host& h, PF_EffectWorld& world, A_long width, A_long 
     world.pix_aspect_ratio = h.settings.pixelAspect;
     std::lock_guard<std::recursive_mutex> lock(h.mu_);
     h.worlds_[rec->storage.get()] = std::move(rec);
+    return PF_Err_NONE;
 }
 
 Host::WorldRec* HostAccess::FindWorld(Host& h, const PF_EffectWorld* world) {

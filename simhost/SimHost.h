@@ -158,6 +158,10 @@ struct HostSettings {
     // log of tests); a tool driving a module for a user turns the note off.
     bool noteReusedDiskIds = true;
 
+    // The largest world the host makes; a larger one (an output announced
+    // far past any real frame) is refused with PF_Err_OUT_OF_MEMORY, as a
+    // host that cannot allocate it does.
+    size_t maxWorldBytes = size_t{2} << 30;
     // Smart render: checkout_layer_pixels hands out a null world (no error).
     bool inputPixelsMissing = false;
     // Smart render: checkout_output hands out a null world (no error).

@@ -205,3 +205,16 @@ TEST_F(PreRenderTest, DamagedRecordsNeverWrapTheAnnouncedRectangle) {
         }
     }
 }
+
+TEST_F(PreRenderTest, AnOutputNoHostCanAllocateEndsTheFrameCleanly) {
+    // Found by fuzzing: a damaged Aux Expansion announces an output of many
+    // gigabytes. The host refuses to allocate it; the frame ends with that
+    // error and nothing is left behind.
+    host.Param(PARAM_EXPANSION_MODE).u.pd.value = EXPANSION_MANUAL;
+    host.Param(PARAM_AUX_EXPANSION).u.sd.value = 1 << 20;
+    const simhost::RenderedFrame frame = host.RenderFrame();
+    EXPECT_EQ(frame.preRenderErr, PF_Err_NONE);
+    EXPECT_EQ(frame.err, PF_Err_OUT_OF_MEMORY);
+    EXPECT_FALSE(frame.hasOutput);
+    EXPECT_EQ(host.LiveWorldCount(), 0u);
+}
