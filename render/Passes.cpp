@@ -218,6 +218,10 @@ void RunPostProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTarge
                      SamplesPerDraw(Fragments(t->f4), kSourceSumReads), d);
     }
     (*u)["sourceSumL"] = IVEC(2);
+    // The final draw takes no share; set even when no share was drawn (a
+    // sample count of 0 from a damaged project) so no uniform is left unset.
+    (*u)["firstL"] = IVEC(1);
+    (*u)["countL"] = IVEC(0);
     // Without distortion the untouched channel is the source at the fragment.
     (*u)["sourceSumTexture"] =
         TEX2D(UsesSourceSum(s) ? t->f4.renderBuffer.id : t->f1.renderBuffer.id);
