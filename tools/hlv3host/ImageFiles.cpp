@@ -276,13 +276,12 @@ bool ReadEXR(const std::string& path, ReadResult* result, std::string* error) {
         std::vector<float> rgba(static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
         const size_t xStride = 4 * sizeof(float);
         const size_t yStride = xStride * static_cast<size_t>(w);
-        char* const origin = reinterpret_cast<char*>(rgba.data()) -
-                             static_cast<std::ptrdiff_t>(dw.min.x) * xStride -
-                             static_cast<std::ptrdiff_t>(dw.min.y) * yStride;
+        // Slice::Make places the buffer at the data window's origin without
+        // forming an out-of-range pointer.
         Imf::FrameBuffer frame;
         for (int c = 0; c < 4; ++c) {
-            frame.insert(kExrChannels[c], Imf::Slice(Imf::FLOAT, origin + c * sizeof(float),
-                                                     xStride, yStride, 1, 1, c == 3 ? 1.0 : 0.0));
+            frame.insert(kExrChannels[c], Imf::Slice::Make(Imf::FLOAT, rgba.data() + c, dw, xStride,
+                                                           yStride, 1, 1, c == 3 ? 1.0 : 0.0));
         }
         file.setFrameBuffer(frame);
         file.readPixels(dw.min.y, dw.max.y);
@@ -339,14 +338,13 @@ bool WriteEXR(const std::string& path, const simhost::Image& image, const WriteO
         const size_t size = half ? sizeof(Imath::half) : sizeof(float);
         const size_t xStride = 4 * size;
         const size_t yStride = xStride * static_cast<size_t>(image.width);
-        char* const base =
-            half ? reinterpret_cast<char*>(halves.data()) : reinterpret_cast<char*>(full.data());
-        char* const origin = base - static_cast<std::ptrdiff_t>(o.originX) * xStride -
-                             static_cast<std::ptrdiff_t>(o.originY) * yStride;
+        const char* const base = half ? reinterpret_cast<const char*>(halves.data())
+                                      : reinterpret_cast<const char*>(full.data());
         Imf::FrameBuffer frame;
         for (int c = 0; c < 4; ++c) {
             header.channels().insert(kExrChannels[c], Imf::Channel(type));
-            frame.insert(kExrChannels[c], Imf::Slice(type, origin + c * size, xStride, yStride));
+            frame.insert(kExrChannels[c],
+                         Imf::Slice::Make(type, base + c * size, data, xStride, yStride));
         }
         Imf::OutputFile file(path.c_str(), header);
         file.setFrameBuffer(frame);
