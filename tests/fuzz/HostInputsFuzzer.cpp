@@ -3,10 +3,11 @@
 // infinities, values far outside the sliders' ranges), the downsample
 // factors, the layer's size (1 x 1 to beyond the GPU's texture limit), row
 // padding, pixel format (16-bit too, which the effect never asks for), an
-// adjustment layer, and suites or callbacks that fail at some call. Then it
-// sends pre-render and smart render. A crash, a sanitizer report or any
-// misuse the simulated host records (a leaked world, handle or suite, a
-// context left current, a call it would reject) is a finding.
+// adjustment layer, suites or callbacks that fail at some call, and a user
+// who cancels after some draws. Then it sends pre-render and smart render.
+// A crash, a sanitizer report or any misuse the simulated host records (a
+// leaked world, handle or suite, a context left current, a call it would
+// reject) is a finding.
 //
 // One host serves every input, so the GL programs are built once.
 #include <cstdint>
@@ -149,6 +150,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const char* key = kFaultKeys[in.U8() % (sizeof kFaultKeys / sizeof kFaultKeys[0])];
         host.FailCall(key, 1 + in.U8() % 3, PF_Err_OUT_OF_MEMORY);
     }
+    // A user who cancels a long frame: after at most 64 draws the host's
+    // abort answers PF_Interrupt_CANCEL. Frames of huge sample counts would
+    // otherwise take minutes each on a software rasterizer.
+    host.settings.cancelAtAbortCall =
+        static_cast<int>(host.CallCount("inter.abort")) + 1 + in.U8() % 64;
     SetParameters(host, in);
     host.SetInputLayer(layer);
     host.RenderFrame();
