@@ -185,9 +185,21 @@ bool EncodePng(std::FILE* file, PngState* s, const WriteOptions& o, png_uint_32 
     return true;
 }
 
+// One pixel of an 8-bit or float image as straight RGBA in [0, 1] (float
+// values as they are).
+void PixelRGBA(const simhost::Image& image, A_long x, A_long y, float v[4]) {
+    if (image.format == PF_PixelFormat_ARGB128) {
+        const PF_PixelFloat& s = image.AtFloat(x, y);
+        v[0] = s.red, v[1] = s.green, v[2] = s.blue, v[3] = s.alpha;
+    } else {
+        const PF_Pixel& s = image.At8(x, y);
+        v[0] = s.red / 255.f, v[1] = s.green / 255.f, v[2] = s.blue / 255.f;
+        v[3] = s.alpha / 255.f;
+    }
+}
+
 bool WritePNG(const std::string& path, const simhost::Image& image, const WriteOptions& o,
               std::string* error) {
-    const bool isFloat = image.format == PF_PixelFormat_ARGB128;
     const unsigned maximum = o.bits == 16 ? 65535 : 255;
     const size_t channelBytes = o.bits == 16 ? 2 : 1;
     const size_t rowBytes = static_cast<size_t>(image.width) * 4 * channelBytes;
@@ -198,14 +210,7 @@ bool WritePNG(const std::string& path, const simhost::Image& image, const WriteO
         rows[static_cast<size_t>(y)] = row;
         for (A_long x = 0; x < image.width; ++x) {
             float v[4];
-            if (isFloat) {
-                const PF_PixelFloat& s = image.AtFloat(x, y);
-                v[0] = s.red, v[1] = s.green, v[2] = s.blue, v[3] = s.alpha;
-            } else {
-                const PF_Pixel& s = image.At8(x, y);
-                v[0] = s.red / 255.f, v[1] = s.green / 255.f, v[2] = s.blue / 255.f;
-                v[3] = s.alpha / 255.f;
-            }
+            PixelRGBA(image, x, y, v);
             for (int c = 0; c < 4; ++c) {
                 const unsigned n = ToInteger(v[c], maximum);
                 if (o.bits == 16) {
@@ -301,7 +306,6 @@ bool ReadEXR(const std::string& path, ReadResult* result, std::string* error) {
 
 bool WriteEXR(const std::string& path, const simhost::Image& image, const WriteOptions& o,
               std::string* error) {
-    const bool isFloat = image.format == PF_PixelFormat_ARGB128;
     const bool half = o.bits == 16;
     const size_t count = static_cast<size_t>(image.width) * static_cast<size_t>(image.height) * 4;
     std::vector<float> full(half ? 0 : count);
@@ -309,14 +313,7 @@ bool WriteEXR(const std::string& path, const simhost::Image& image, const WriteO
     for (A_long y = 0; y < image.height; ++y) {
         for (A_long x = 0; x < image.width; ++x) {
             float v[4];
-            if (isFloat) {
-                const PF_PixelFloat& s = image.AtFloat(x, y);
-                v[0] = s.red, v[1] = s.green, v[2] = s.blue, v[3] = s.alpha;
-            } else {
-                const PF_Pixel& s = image.At8(x, y);
-                v[0] = s.red / 255.f, v[1] = s.green / 255.f, v[2] = s.blue / 255.f;
-                v[3] = s.alpha / 255.f;
-            }
+            PixelRGBA(image, x, y, v);
             const size_t at = (static_cast<size_t>(y) * image.width + x) * 4;
             for (int c = 0; c < 4; ++c) {
                 if (half) {
