@@ -1,6 +1,6 @@
 # Run as a script: writes OUTPUT, one raw string literal per file of FILES.
 set(delim "hlv3_embed")
-set(out "// Generated from the files under shaders/; edit those, not this.\n")
+set(out "// Generated from GLSL files; edit those, not this.\n")
 string(APPEND out "// NOLINTBEGIN\n")
 foreach(file IN LISTS FILES)
   get_filename_component(symbol "${file}" NAME_WE)

@@ -445,11 +445,11 @@ int RunBench(int argc, char** argv) {
     Programs p;
     CreateGLPrograms(&p.effect);
     const ShaderParam plain[] = {
-        {GL_VERTEX_SHADER, quad_vert}, {GL_FRAGMENT_SHADER, kPlainAberrateFrag}, {0, nullptr}};
+        {GL_VERTEX_SHADER, quad_vert}, {GL_FRAGMENT_SHADER, plainAberrate_frag}, {0, nullptr}};
     const ShaderParam path[] = {
-        {GL_VERTEX_SHADER, quad_vert}, {GL_FRAGMENT_SHADER, kPathFloorFrag}, {0, nullptr}};
+        {GL_VERTEX_SHADER, quad_vert}, {GL_FRAGMENT_SHADER, pathFloor_frag}, {0, nullptr}};
     const ShaderParam point[] = {
-        {GL_VERTEX_SHADER, quad_vert}, {GL_FRAGMENT_SHADER, kPointFloorFrag}, {0, nullptr}};
+        {GL_VERTEX_SHADER, quad_vert}, {GL_FRAGMENT_SHADER, pointFloor_frag}, {0, nullptr}};
     p.plainAberrate = CreateProgram(plain, "");
     p.pathFloor = CreateProgram(path, "");
     p.pointFloor = CreateProgram(point, "");

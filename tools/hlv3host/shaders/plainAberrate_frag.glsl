@@ -1,12 +1,11 @@
-#include "tools/hlv3host/BenchShaders.h"
+
+#version 330
 
 // The aberrate program as it was before its loop was restructured and split
 // into draws: one draw, a float counter, sin, cos and the skews redone for
 // every sample. Kept only so that the benchmark measures before and after in
 // one run; the effect never builds it.
-const char kPlainAberrateFrag[] = R"(
-#version 330
-
+//
 // Aberrate pass: averages iterationsL samples of the pre-processed frame
 // along a path of growing transforms, channel A forwards and channel B the
 // mirrored way, and packs both as (A colour, A alpha, B colour, B alpha).
@@ -109,55 +108,3 @@ void main()
         FragColour = vec4(fragA.g, fragA.a, fragB.b, fragB.a);
     }
 }
-)";
-
-// Two bilinear reads per sample, walking in n equal steps from the fragment
-// along a straight line to where the effect's last sample of channel A lands
-// (rotation and scale about the centre, then the move) and mirrored for
-// channel B: the reads of the aberrate pass, over the same texels, without its
-// arithmetic. Split into draws the way the effect splits its loop.
-const char kPathFloorFrag[] = R"(
-#version 330
-uniform sampler2D videoTexture;
-uniform float aspectF;
-uniform vec2 offsetPos;
-uniform float offsetRot;
-uniform float offsetScale;
-uniform int iterationsL;
-uniform int firstL;
-uniform int countL;
-in vec2 out_uvs;
-out vec4 FragColour;
-void main() {
-    vec2 p = out_uvs - vec2(0.5);
-    p.x /= aspectF;
-    float c = cos(offsetRot);
-    float s = sin(offsetRot);
-    vec2 q = offsetScale * vec2((p.x * c + p.y * s) * aspectF, -p.x * s + p.y * c);
-    vec2 step = (q + vec2(0.5) + offsetPos - out_uvs) / float(iterationsL);
-    vec4 acc = vec4(0.0);
-    for (int k = firstL; k < firstL + countL; ++k) {
-        vec2 d = step * float(k);
-        acc += texture(videoTexture, out_uvs + d);
-        acc += texture(videoTexture, out_uvs - d);
-    }
-    FragColour = acc / float(iterationsL);
-}
-)";
-
-// Reads the texture `readsL` times at the fragment's own coordinate: the
-// floor of the one- and two-read steps, whose reads are all there.
-const char kPointFloorFrag[] = R"(
-#version 330
-uniform sampler2D videoTexture;
-uniform int readsL;
-in vec2 out_uvs;
-out vec4 FragColour;
-void main() {
-    vec4 acc = vec4(0.0);
-    for (int i = 0; i < readsL; ++i) {
-        acc += texture(videoTexture, out_uvs + vec2(float(i) * 0.000001, 0.0));
-    }
-    FragColour = acc;
-}
-)";
