@@ -8,6 +8,7 @@
 // that load swings on a shared machine hit both sides alike.
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -77,20 +78,35 @@ struct Programs {
     GLuint pointFloor = 0;
 };
 
-double TimeMs(const Action& action) {
+// What a step's time is measured in. Wall time is what a user waits for on
+// a GPU. On a software rasterizer the "GPU" is this process's own threads,
+// so its CPU time is the work itself: other processes on a shared machine
+// slow the wall clock down but barely move it.
+enum class TimeBase { Wall, ProcessCpu };
+
+double NowMs(TimeBase base) {
+    if (base == TimeBase::ProcessCpu) {
+        timespec ts = {};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+        return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) * 1e-6;
+    }
+    return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
+}
+
+double TimeMs(const Action& action, TimeBase base) {
     glFinish();
-    const Clock::time_point t0 = Clock::now();
+    const double t0 = NowMs(base);
     action();
     glFinish();
-    return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+    return NowMs(base) - t0;
 }
 
 // Runs the actions in turn, k rounds, and keeps each one's fastest time.
-std::vector<double> Interleaved(const std::vector<Action>& actions, int k) {
+std::vector<double> Interleaved(const std::vector<Action>& actions, int k, TimeBase base) {
     std::vector<double> best(actions.size(), 1e300);
     for (int round = 0; round < k; ++round) {
         for (size_t i = 0; i < actions.size(); ++i) {
-            best[i] = std::min(best[i], TimeMs(actions[i]));
+            best[i] = std::min(best[i], TimeMs(actions[i], base));
         }
     }
     return best;
@@ -211,7 +227,8 @@ void PrintRow(const Row& r) {
 
 // One case at one size and depth: every step against its floor, the changed
 // steps also as they were, and the frame as one run.
-void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int k, bool print) {
+void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int k, TimeBase base,
+               bool print) {
     ParamValues params;
     params.position = 0.0;
     c.apply(&params);
@@ -241,7 +258,7 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
     std::vector<Row> before;
     bool beforeKnown = true;
     auto pair = [&](const char* name, int reads, const Action& step, const Action& floor) {
-        const std::vector<double> ms = Interleaved({step, floor}, k);
+        const std::vector<double> ms = Interleaved({step, floor}, k, base);
         after.push_back({name, reads, ms[0], ms[1]});
         before.push_back(after.back());
     };
@@ -251,7 +268,7 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
         if (floor) {
             actions.push_back(floor);
         }
-        const std::vector<double> ms = Interleaved(actions, k);
+        const std::vector<double> ms = Interleaved(actions, k, base);
         const double fl = floor ? ms[2] : 0.0;
         after.push_back({name, floor ? reads : 0, ms[0], fl});
         before.push_back({was, floor ? reads : 0, ms[1], fl});
@@ -321,7 +338,7 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
                         RunAllPasses(p.effect, s, &t, {});
                         readBack();
                     }},
-                    k);
+                    k, base);
     ReleaseFrameTargets(&t);
     if (!print) {
         return;
@@ -364,10 +381,14 @@ void PrintUsage(std::FILE* to) {
     std::fprintf(to,
                  "usage: hlv3host bench [--best-of K] [--sizes 1080,2160,WxH] [--depths 8,32]\n"
                  "                      [--cases single,auto,transform,fixed,huge]\n"
+                 "                      [--clock wall|cpu]\n"
                  "Prints, per case, the time of each frame step (best of K interleaved runs,\n"
                  "default 3) and its ratio to a bilinear-fetch floor with the same reads,\n"
                  "the steps that changed also as they were before, and the frame in one run.\n"
-                 "Defaults: --sizes 1080 --depths 8,32 --cases single,auto,transform,fixed.\n");
+                 "--clock cpu measures this process's CPU time instead of wall time: on a\n"
+                 "software rasterizer that is the work done, whatever else the machine runs.\n"
+                 "Defaults: --sizes 1080 --depths 8,32 --cases single,auto,transform,fixed\n"
+                 "--clock wall.\n");
 }
 
 bool Has(const std::string& list, const std::string& item) {
@@ -404,13 +425,21 @@ std::vector<std::string> Split(const std::string& list) {
 
 int RunBench(int argc, char** argv) {
     int k = 3;
+    TimeBase base = TimeBase::Wall;
     std::string sizes = "1080", depths = "8,32", cases = "single,auto,transform,fixed";
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if ((a == "--best-of" || a == "--sizes" || a == "--depths" || a == "--cases") &&
+        if ((a == "--best-of" || a == "--sizes" || a == "--depths" || a == "--cases" ||
+             a == "--clock") &&
             i + 1 < argc) {
             const std::string v = argv[++i];
-            if (a == "--best-of") {
+            if (a == "--clock") {
+                if (v != "wall" && v != "cpu") {
+                    PrintUsage(stderr);
+                    return 2;
+                }
+                base = v == "cpu" ? TimeBase::ProcessCpu : TimeBase::Wall;
+            } else if (a == "--best-of") {
                 k = std::max(1, std::atoi(v.c_str()));
             } else if (a == "--sizes") {
                 sizes = v;
@@ -454,9 +483,10 @@ int RunBench(int argc, char** argv) {
     p.pathFloor = CreateProgram(path, "");
     p.pointFloor = CreateProgram(point, "");
 
-    std::printf("renderer: %s\nGL: %s\ntimes: best of %d interleaved runs\n\n",
+    std::printf("renderer: %s\nGL: %s\ntimes: %s, best of %d interleaved runs\n\n",
                 reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
-                reinterpret_cast<const char*>(glGetString(GL_VERSION)), k);
+                reinterpret_cast<const char*>(glGetString(GL_VERSION)),
+                base == TimeBase::Wall ? "wall clock" : "process CPU time", k);
 
     for (const std::string& size : Split(sizes)) {
         int w = 0, h = 0;
@@ -471,8 +501,8 @@ int RunBench(int argc, char** argv) {
                 }
                 // A small frame first, so that no first-use cost (shader
                 // compilation in the driver) lands in the figures.
-                BenchCase(p, 16, 9, depth == 32, c, 1, false);
-                BenchCase(p, w, h, depth == 32, c, k, true);
+                BenchCase(p, 16, 9, depth == 32, c, 1, base, false);
+                BenchCase(p, w, h, depth == 32, c, k, base, true);
             }
         }
     }
