@@ -70,12 +70,19 @@ void main()
     float skewY = m * offsetShearY * (normaliseExp.y / normaliseExp.x);
 
     // Rotation and scale advance by one step's factor per sample; every 64
-    // samples they are taken exactly, so rounding cannot build up.
+    // samples they are taken exactly, so rounding cannot build up. A turn by
+    // the step in square-pixel space, seen in texture units, is the matrix
+    // below; it carries the scale step too, so that one matrix product per
+    // sample and channel moves the rotated, scaled offset along. Channel B
+    // turns the other way and takes the inverse scale.
     float logScale = log2(offsetScale);
     float scaleStep = exp2(logScale * m);
-    float scaleStepB = 1.0 / scaleStep;
     float cosStep = cos(rotStep);
     float sinStep = sin(rotStep);
+    mat2 stepA = scaleStep * mat2(cosStep, -sinStep / aspectF, sinStep * aspectF, cosStep);
+    mat2 stepB = (1.0 / scaleStep) * mat2(cosStep, sinStep / aspectF, -sinStep * aspectF, cosStep);
+    float skewX2 = skewX * 2.0;
+    float skewY2 = skewY * 2.0;
 
     vec4 fragA = vec4(0.0);
     vec4 fragB = vec4(0.0);
@@ -86,31 +93,27 @@ void main()
         float s = sin(rotStep * at);
         float scaleA = exp2(logScale * (at * m));
         float scaleB = 1.0 / scaleA;
+        float xc = q.x * c;
+        float ys = q.y * s;
+        float yc = p.y * c;
+        float xs = p.x * s;
+        // Channel A turns by the angle, channel B against it.
+        vec2 turnA = scaleA * vec2(xc + ys, yc - xs);
+        vec2 turnB = scaleB * vec2(xc - ys, yc + xs);
         int end = min(block + 63, last);
         for (int k = block; k <= end; ++k) {
             float i = float(k);
-            // Channel A turns by the angle, channel B against it.
-            float xc = q.x * c;
-            float ys = q.y * s;
-            float yc = p.y * c;
-            float xs = p.x * s;
-            vec2 a = ((distortBase + distortA * i) * scaleA) * vec2(xc + ys, yc - xs);
-            vec2 b = ((distortBase + distortB * i) * scaleB) * vec2(xc - ys, yc + xs);
-            float hx = skewX * i;
-            float hy = skewY * i;
-            a.x += a.y * hx;
-            a.y += a.x * hy;
-            b.x += b.y * (hx * 2.0);
-            b.y += b.x * (hy * 2.0);
+            vec2 a = (distortBase + distortA * i) * turnA;
+            vec2 b = (distortBase + distortB * i) * turnB;
+            a.x += a.y * (skewX * i);
+            a.y += a.x * (skewY * i);
+            b.x += b.y * (skewX2 * i);
+            b.y += b.x * (skewY2 * i);
             vec2 move = posStep * i;
             fragA += texture(videoTexture, a + (vec2(0.5) + move));
             fragB += texture(videoTexture, b + (vec2(0.5) - move));
-
-            float cNext = c * cosStep - s * sinStep;
-            s = s * cosStep + c * sinStep;
-            c = cNext;
-            scaleA *= scaleStep;
-            scaleB *= scaleStepB;
+            turnA = stepA * turnA;
+            turnB = stepB * turnB;
         }
     }
 
