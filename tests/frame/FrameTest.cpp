@@ -271,10 +271,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, FrameCompare,
 TEST_F(FrameTest, MoreSamplesThanOneDrawMayTakeMatchTheReference) {
     // Auto count 5 x (708 + 2 x 20000) = 203,540 samples: 50 draws of the
     // aberrate pass and 50 of the untouched channel's distortion average,
-    // summed on the GPU, against the reference's single loop.
+    // summed on the GPU, against the reference's single loop. With a scale:
+    // one step of it is then a few float steps above 1, and the scale of the
+    // outer samples must not drift with the rounding of that step.
     SetPopup(PARAM_SAMPLES, SAMPLES_AUTO);
     SetFloat(PARAM_SAMPLE_MULTIPLIER, 5);
     host.Param(PARAM_ROTATION).u.ad.value = 20000 * 65536;
+    SetFloat(PARAM_SCALE, 160);
     SetFloat(PARAM_DISTORT_UNIFORM, -15);
     RenderAndCompare(MakeLayer(6, 4, true));
     EXPECT_EQ(host.ProgressReports().back(), std::make_pair(A_long{102}, A_long{102}));
