@@ -19,6 +19,7 @@
 #include "gl/GLApi.h"
 #include "gl/Programs.h"
 #include "gl/Quad.h"
+#include "gl/FrameTargets.h"
 #include "render/DrawBudget.h"
 #include "render/Passes.h"
 #include "render/PixelTransfer.h"
@@ -277,9 +278,17 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
     const Action onePoint = PointFloor(p, &t, 1);
     pair(
         "copy-in (CPU, 1 thread)", 1, [&] { CpuCopyIn(input, temp); }, onePoint);
-    changed(
-        "targets kept", "targets made and cleared (before)", 0,
-        [&] { PrepareFrameTargets(s, w, h, w, h, bitdepth, &t); }, FreshTargets(s, w, h), nullptr);
+    // A thread keeps only targets within its bound; larger frames make theirs
+    // for every frame (without clearing them any more).
+    const bool kept = FrameTargetBytes(t) <= kMaxKeptTargetBytes;
+    const Action targets = [&] {
+        if (!kept) {
+            ReleaseFrameTargets(&t);
+        }
+        PrepareFrameTargets(s, w, h, w, h, bitdepth, &t);
+    };
+    changed(kept ? "targets kept" : "targets made (too large to keep)",
+            "targets made and cleared (before)", 0, targets, FreshTargets(s, w, h), nullptr);
     pair(
         "upload", 1, [&] { UploadToTexture(t.f0.renderBuffer.id, &tempWorld, bitdepth); },
         onePoint);
@@ -333,7 +342,7 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
     // The GPU part of a frame in one run, against the sum of its steps.
     const std::vector<double> whole =
         Interleaved({[&] {
-                        PrepareFrameTargets(s, w, h, w, h, bitdepth, &t);
+                        targets();
                         UploadToTexture(t.f0.renderBuffer.id, &tempWorld, bitdepth);
                         RunAllPasses(p.effect, s, &t, {});
                         readBack();
