@@ -87,34 +87,43 @@ void main()
     vec4 fragA = vec4(0.0);
     vec4 fragB = vec4(0.0);
 
-    for (int block = first; block <= last; block += 64) {
-        float at = float(block);
-        float c = cos(rotStep * at);
-        float s = sin(rotStep * at);
-        float scaleA = exp2(logScale * (at * m));
-        float scaleB = 1.0 / scaleA;
-        float xc = q.x * c;
-        float ys = q.y * s;
-        float yc = p.y * c;
-        float xs = p.x * s;
-        // Channel A turns by the angle, channel B against it.
-        vec2 turnA = scaleA * vec2(xc + ys, yc - xs);
-        vec2 turnB = scaleB * vec2(xc - ys, yc + xs);
-        int end = min(block + 63, last);
-        for (int k = block; k <= end; ++k) {
-            float i = float(k);
-            vec2 a = (distortBase + distortA * i) * turnA;
-            vec2 b = (distortBase + distortB * i) * turnB;
-            a.x += a.y * (skewX * i);
-            a.y += a.x * (skewY * i);
-            b.x += b.y * (skewX2 * i);
-            b.y += b.x * (skewY2 * i);
-            vec2 move = posStep * i;
-            fragA += texture(videoTexture, a + (vec2(0.5) + move));
-            fragB += texture(videoTexture, b + (vec2(0.5) - move));
-            turnA = stepA * turnA;
-            turnB = stepB * turnB;
-        }
+    // Bottom-tested loops: a SIMD rasterizer runs a top-tested loop's body
+    // once more, with no fragment active, before it sees that all are done;
+    // every draw has at least one sample, so the test can come last.
+    int block = first;
+    if (first <= last) {
+        do {
+            float at = float(block);
+            float c = cos(rotStep * at);
+            float s = sin(rotStep * at);
+            float scaleA = exp2(logScale * (at * m));
+            float scaleB = 1.0 / scaleA;
+            float xc = q.x * c;
+            float ys = q.y * s;
+            float yc = p.y * c;
+            float xs = p.x * s;
+            // Channel A turns by the angle, channel B against it.
+            vec2 turnA = scaleA * vec2(xc + ys, yc - xs);
+            vec2 turnB = scaleB * vec2(xc - ys, yc + xs);
+            int end = min(block + 63, last);
+            int k = block;
+            do {
+                float i = float(k);
+                vec2 a = (distortBase + distortA * i) * turnA;
+                vec2 b = (distortBase + distortB * i) * turnB;
+                a.x += a.y * (skewX * i);
+                a.y += a.x * (skewY * i);
+                b.x += b.y * (skewX2 * i);
+                b.y += b.x * (skewY2 * i);
+                vec2 move = posStep * i;
+                fragA += texture(videoTexture, a + (vec2(0.5) + move));
+                fragB += texture(videoTexture, b + (vec2(0.5) - move));
+                turnA = stepA * turnA;
+                turnB = stepB * turnB;
+                ++k;
+            } while (k <= end);
+            block += 64;
+        } while (block <= last);
     }
 
     fragA = fragA * m;
