@@ -24,10 +24,15 @@ void main() {
     vec2 q = offsetScale * vec2((p.x * c + p.y * s) * aspectF, -p.x * s + p.y * c);
     vec2 step = (q + vec2(0.5) + offsetPos - out_uvs) / float(iterationsL);
     vec4 acc = vec4(0.0);
-    for (int k = firstL; k < firstL + countL; ++k) {
+    // Bottom-tested, as the effect's loops are: a SIMD rasterizer runs a
+    // top-tested body once more with no fragment active, which would charge
+    // the floor reads the effect does not make. Every draw has a sample.
+    int k = firstL;
+    do {
         vec2 d = step * float(k);
         acc += texture(videoTexture, out_uvs + d);
         acc += texture(videoTexture, out_uvs - d);
-    }
+        ++k;
+    } while (k < firstL + countL);
     FragColour = acc / float(iterationsL);
 }

@@ -9,8 +9,11 @@ in vec2 out_uvs;
 out vec4 FragColour;
 void main() {
     vec4 acc = vec4(0.0);
-    for (int i = 0; i < readsL; ++i) {
+    // Bottom-tested (readsL >= 1), like the path floor.
+    int i = 0;
+    do {
         acc += texture(videoTexture, out_uvs + vec2(float(i) * 0.000001, 0.0));
-    }
+        ++i;
+    } while (i < readsL);
     FragColour = acc;
 }
