@@ -29,13 +29,164 @@ uniform int mode;
 uniform int iterationsL;
 uniform int firstL;
 uniform int countL;
+// 0: the sample loop. 1 or 2: every sample of a channel lies on one straight
+// line, equally spaced (set only then, by the pass), and the average is taken
+// cell by cell in closed form; 1 for a transparent border, 2 for mirrored
+// repeat, the texture's own wrap mode, which texelFetch does not apply.
+uniform int straightL;
 
 in vec2 out_uvs;
 
 out vec4 FragColour;
 
+// ---- Straight paths: the average in time proportional to the path's length.
+//
+// With no rotation, a scale of 1 and no skew in y, sample i of channel A is
+// f_i * t + 0.5 + i * posStep (t the fragment about the centre, skewed in x by
+// i * skewX * t.y when f is constant), with f_i = 1 + r2 (uStart + (uStep +
+// distortStep) i) linear in i: a straight line, equally spaced; likewise
+// channel B. Within one texel cell, bilinear filtering is then
+//   T00 (1-x)(1-y) + T10 x (1-y) + T01 (1-x) y + T11 x y
+// with x and y linear in i, so the sum over the k samples of a run in the cell
+// needs only their mean position (xm, ym) and the mean of x y, which is
+// xm ym + dx dy (k^2 - 1) / 12 for equally spaced samples.
+
+// The texel index along an axis of `size` texels that GL's wrap mode reads for
+// lattice index i; -1 where the transparent border is read instead.
+int straightWrap(int i, int size)
+{
+    if (straightL == 2) {
+        // GL's mirrored repeat: (size - 1) - mirror((i mod 2 size) - size).
+        int period = 2 * size;
+        int q = i >= 0 ? i / period : -((-1 - i) / period) - 1;
+        int r = i - q * period;
+        return r < size ? r : period - 1 - r;
+    }
+    return (i < 0 || i >= size) ? -1 : i;
+}
+
+vec4 straightTexel(int x, int y)
+{
+    return (x < 0 || y < 0) ? vec4(0.0) : texelFetch(videoTexture, ivec2(x, y), 0);
+}
+
+// Per axis, the walk runs in the direction of travel: dir * position grows
+// with the sample number, at `rate` per sample, from `origin` at sample 0.
+// Sample j enters travel cell b at the first j with origin + j rate >= b:
+// straightEnter(b) = ceil((b - origin) / rate), non-decreasing in b, so that
+// cells cut the samples into runs, each sample in exactly one. A sample within
+// rounding of a cell's edge may be taken in the neighbour: bilinear filtering
+// is continuous across the edge, so the error is of that rounding.
+float straightEnter(float b, float origin, float invRate, float last)
+{
+    return clamp(ceil((b - origin) * invRate), -1.0, last + 1.0);
+}
+
+// The travel cell that holds sample j (floor, corrected to agree with
+// straightEnter), and the first sample beyond it; a still axis stays in one.
+vec2 straightCell(float j, float origin, float rate, float invRate, float last)
+{
+    if (rate == 0.0) {
+        return vec2(floor(origin), last + 1.0);
+    }
+    float b = clamp(floor(origin + j * rate), -1.0e9, 1.0e9);
+    if (straightEnter(b, origin, invRate, last) > j) {
+        b -= 1.0;
+    } else if (straightEnter(b + 1.0, origin, invRate, last) <= j) {
+        b += 1.0;
+    }
+    return vec2(b, straightEnter(b + 1.0, origin, invRate, last));
+}
+
+// Sum of the bilinear samples start + i * step (texture coordinates) for i =
+// first .. last. A run in one cell takes one pass of the loop; every pass
+// takes at least one sample and ends where the line leaves a cell, so a draw
+// walks at most min(countL, cells crossed) cells, and never more than 4096
+// (the pass bounds the draw's samples so that the line crosses fewer).
+vec4 straightSum(vec2 start, vec2 step, int first, int last)
+{
+    ivec2 size = textureSize(videoTexture, 0);
+    vec2 origin = start * vec2(size) - vec2(0.5);
+    vec2 d = step * vec2(size);
+    vec2 dir = vec2(d.x < 0.0 ? -1.0 : 1.0, d.y < 0.0 ? -1.0 : 1.0);
+    vec2 travel = dir * origin;
+    vec2 rate = abs(d);
+    vec2 invRate = vec2(rate.x > 0.0 ? 1.0 / rate.x : 0.0, rate.y > 0.0 ? 1.0 / rate.y : 0.0);
+    float lastF = float(last);
+
+    vec4 sum = vec4(0.0);
+    // Counted from `first`, so that no counter passes `last` (which may be
+    // INT_MAX) and overflows.
+    int count = last - first + 1;
+    int done = 0;
+    for (int pass = 0; pass < 4096 && done < count; ++pass) {
+        float j = float(first + done);
+        vec2 cx = straightCell(j, travel.x, rate.x, invRate.x, lastF);
+        vec2 cy = straightCell(j, travel.y, rate.y, invRate.y, lastF);
+        int take = int(clamp(min(cx.y, cy.y) - j, 1.0, float(count - done)));
+        // The cell in texel indices: travel cell b is [b, b + 1) in travel
+        // units, so texel b going forwards and texel -b - 1 going backwards.
+        vec2 cell = vec2(dir.x > 0.0 ? cx.x : -cx.x - 1.0, dir.y > 0.0 ? cy.x : -cy.x - 1.0);
+        float k = float(take);
+        vec2 mean = origin + (j + 0.5 * (k - 1.0)) * d - cell;
+        float xy = mean.x * mean.y + d.x * d.y * ((k * k - 1.0) / 12.0);
+        int x0 = straightWrap(int(cell.x), size.x);
+        int x1 = straightWrap(int(cell.x) + 1, size.x);
+        int y0 = straightWrap(int(cell.y), size.y);
+        int y1 = straightWrap(int(cell.y) + 1, size.y);
+        sum += k * ((1.0 - mean.x - mean.y + xy) * straightTexel(x0, y0) +
+                    (mean.x - xy) * straightTexel(x1, y0) + (mean.y - xy) * straightTexel(x0, y1) +
+                    xy * straightTexel(x1, y1));
+        done += take;
+    }
+    return sum;
+}
+
+// The packed average of this draw's samples when the path is straight: the
+// line's start and step are those of the sample loop below with its rotation
+// and scale at rest.
+vec4 straightAverage()
+{
+    float m = 1.0 / float(iterationsL);
+    vec2 posStep = m * offsetPos;
+    float uStart = 0.9 * uniformDistort;
+    float uStep = m * (uniformDistort - uStart);
+    float distortStep = m * offsetDistort;
+    int first = max(firstL, 1);
+    int last = countL > 0 ? min(first + countL - 1, iterationsL) : iterationsL;
+
+    vec2 p = out_uvs - vec2(0.5);
+    p.x /= aspectF;
+    vec2 q = p * aspectF;
+    float radial = aspectF * dot(p, p) * (min(resV.x, resV.y) / 1000.0);
+    float distortBase = 1.0 + radial * uStart;
+    // Sample 0 of the path; the skew in x moves it by 0.
+    vec2 t = vec2(q.x, p.y);
+    vec2 start = distortBase * t + vec2(0.5);
+    // The skew only comes with a constant f (distortBase), so its step is
+    // distortBase t.y skewX per sample, twice that for channel B.
+    float skewX = m * offsetShearX * (normaliseExp.x / normaliseExp.y) * (distortBase * p.y);
+    vec2 stepA = (radial * (uStep + distortStep)) * t + posStep + vec2(skewX, 0.0);
+    vec2 stepB = (radial * (uStep + distortStep * 2.0)) * t - posStep + vec2(skewX * 2.0, 0.0);
+
+    vec4 fragA = straightSum(start, stepA, first, last) * m;
+    vec4 fragB = straightSum(start, stepB, first, last) * m;
+    if (mode == 1) {
+        return vec4(fragA.r, fragA.a, fragB.b, fragB.a);
+    } else if (mode == 2) {
+        return vec4(fragA.r, fragA.a, fragB.g, fragB.a);
+    }
+    return vec4(fragA.g, fragA.a, fragB.b, fragB.a);
+}
+// ---- End of straight paths.
+
 void main()
 {
+    if (straightL != 0) {
+        FragColour = straightAverage();
+        return;
+    }
+
     float n = float(iterationsL);
     float m = 1.0 / n;
 
