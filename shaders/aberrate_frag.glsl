@@ -51,51 +51,90 @@ out vec4 FragColour;
 // needs only their mean position (xm, ym) and the mean of x y, which is
 // xm ym + dx dy (k^2 - 1) / 12 for equally spaced samples.
 
-// The texel index along an axis of `size` texels that GL's wrap mode reads for
-// lattice index i; -1 where the transparent border is read instead.
-int straightWrap(int i, int size)
+// The texel indices that GL's mirrored repeat reads for lattice indices i
+// (whole numbers held as floats): (size - 1) - mirror((i mod 2 size) -
+// size). Float arithmetic throughout, which vectorises where integer
+// division and multiplication do not: i + 0.5 is never a multiple of the
+// period, so for |i| below 2^20 texels the quotient cannot round across a
+// whole number; the clamp keeps any index beyond that within the texture.
+vec2 straightMirror(vec2 i, vec2 size, vec2 invPeriod)
 {
-    if (straightL == 2) {
-        // GL's mirrored repeat: (size - 1) - mirror((i mod 2 size) - size).
-        int period = 2 * size;
-        int q = i >= 0 ? i / period : -((-1 - i) / period) - 1;
-        int r = i - q * period;
-        return r < size ? r : period - 1 - r;
-    }
-    return (i < 0 || i >= size) ? -1 : i;
-}
-
-vec4 straightTexel(int x, int y)
-{
-    return (x < 0 || y < 0) ? vec4(0.0) : texelFetch(videoTexture, ivec2(x, y), 0);
+    vec2 period = 2.0 * size;
+    vec2 r = i - period * floor((i + vec2(0.5)) * invPeriod);
+    r += step(size, r) * (period - vec2(1.0) - 2.0 * r);
+    return clamp(r, vec2(0.0), size - vec2(1.0));
 }
 
 // Per axis, the walk runs in the direction of travel: dir * position grows
 // with the sample number, at `rate` per sample, from `origin` at sample 0.
-// Sample j enters travel cell b at the first j with origin + j rate >= b:
-// straightEnter(b) = ceil((b - origin) / rate), non-decreasing in b, so that
-// cells cut the samples into runs, each sample in exactly one. A sample within
-// rounding of a cell's edge may be taken in the neighbour: bilinear filtering
-// is continuous across the edge, so the error is of that rounding.
-float straightEnter(float b, float origin, float invRate, float last)
+// Sample j enters travel cell b at the first j with origin + j rate >= b,
+// ceil((b - origin) / rate), which never decreases as b grows: the cells cut
+// the samples into runs, each sample in exactly one. A sample within rounding
+// of a cell's edge may be taken in the neighbour: bilinear filtering is
+// continuous across the edge, so the error is of that rounding.
+//
+// The travel cell that holds sample j (its floor, corrected to agree with the
+// entry indices) and the first sample beyond it. An axis moving less than
+// 1e-20 texels per sample (invRate 0) stays in one cell.
+vec2 straightCell(float j, float origin, float rate, float invRate)
 {
-    return clamp(ceil((b - origin) * invRate), -1.0, last + 1.0);
-}
-
-// The travel cell that holds sample j (floor, corrected to agree with
-// straightEnter), and the first sample beyond it; a still axis stays in one.
-vec2 straightCell(float j, float origin, float rate, float invRate, float last)
-{
-    if (rate == 0.0) {
-        return vec2(floor(origin), last + 1.0);
+    if (invRate == 0.0) {
+        return vec2(floor(origin), 3.0e38);
     }
     float b = clamp(floor(origin + j * rate), -1.0e9, 1.0e9);
-    if (straightEnter(b, origin, invRate, last) > j) {
+    float enter = ceil((b - origin) * invRate);
+    float leave = ceil((b + 1.0 - origin) * invRate);
+    if (enter > j) {
+        leave = enter;
         b -= 1.0;
-    } else if (straightEnter(b + 1.0, origin, invRate, last) <= j) {
+    } else if (leave <= j) {
         b += 1.0;
+        leave = ceil((b + 1.0 - origin) * invRate);
     }
-    return vec2(b, straightEnter(b + 1.0, origin, invRate, last));
+    return vec2(b, leave);
+}
+
+// One run: the samples from sample `first + done` to where the line leaves
+// that sample's cell (at most count - done of them), added to sum; returns
+// how many it took (at least 1).
+int straightRun(inout vec4 sum, int first, int done, int count, vec2 origin, vec2 d, vec2 dir,
+                vec2 travel, vec2 rate, vec2 invRate, vec2 sizeF, vec2 invPeriod)
+{
+    float j = float(first + done);
+    vec2 cx = straightCell(j, travel.x, rate.x, invRate.x);
+    vec2 cy = straightCell(j, travel.y, rate.y, invRate.y);
+    int take = int(clamp(min(cx.y, cy.y) - j, 1.0, float(count - done)));
+    // The cell in texel indices: travel cell b is [b, b + 1) in travel
+    // units, so texel b going forwards and texel -b - 1 going backwards.
+    vec2 cell = vec2(dir.x > 0.0 ? cx.x : -cx.x - 1.0, dir.y > 0.0 ? cy.x : -cy.x - 1.0);
+    float k = float(take);
+    vec2 mean = origin + (j + 0.5 * (k - 1.0)) * d - cell;
+    float xy = mean.x * mean.y + d.x * d.y * ((k * k - 1.0) / 12.0);
+    // The cell's texels as the sampler's wrap mode reads them. For the
+    // border, an index outside the texture reads within it (clamped) and
+    // its weight is dropped.
+    vec2 c0 = cell;
+    vec2 c1 = cell + vec2(1.0);
+    vec2 in0 = vec2(1.0);
+    vec2 in1 = vec2(1.0);
+    if (straightL == 2) {
+        c0 = straightMirror(c0, sizeF, invPeriod);
+        c1 = straightMirror(c1, sizeF, invPeriod);
+    } else {
+        vec2 k0 = clamp(c0, vec2(0.0), sizeF - vec2(1.0));
+        vec2 k1 = clamp(c1, vec2(0.0), sizeF - vec2(1.0));
+        in0 = vec2(equal(k0, c0));
+        in1 = vec2(equal(k1, c1));
+        c0 = k0;
+        c1 = k1;
+    }
+    ivec2 i0 = ivec2(c0);
+    ivec2 i1 = ivec2(c1);
+    sum += k * ((1.0 - mean.x - mean.y + xy) * (in0.x * in0.y) * texelFetch(videoTexture, i0, 0) +
+                (mean.x - xy) * (in1.x * in0.y) * texelFetch(videoTexture, ivec2(i1.x, i0.y), 0) +
+                (mean.y - xy) * (in0.x * in1.y) * texelFetch(videoTexture, ivec2(i0.x, i1.y), 0) +
+                xy * (in1.x * in1.y) * texelFetch(videoTexture, i1, 0));
+    return take;
 }
 
 // Sum of the bilinear samples start + i * step (texture coordinates) for i =
@@ -105,40 +144,29 @@ vec2 straightCell(float j, float origin, float rate, float invRate, float last)
 // (the pass bounds the draw's samples so that the line crosses fewer).
 vec4 straightSum(vec2 start, vec2 step, int first, int last)
 {
-    ivec2 size = textureSize(videoTexture, 0);
-    vec2 origin = start * vec2(size) - vec2(0.5);
-    vec2 d = step * vec2(size);
+    vec2 sizeF = vec2(textureSize(videoTexture, 0));
+    vec2 invPeriod = 0.5 / sizeF;
+    vec2 origin = start * sizeF - vec2(0.5);
+    vec2 d = step * sizeF;
     vec2 dir = vec2(d.x < 0.0 ? -1.0 : 1.0, d.y < 0.0 ? -1.0 : 1.0);
     vec2 travel = dir * origin;
     vec2 rate = abs(d);
-    vec2 invRate = vec2(rate.x > 0.0 ? 1.0 / rate.x : 0.0, rate.y > 0.0 ? 1.0 / rate.y : 0.0);
-    float lastF = float(last);
+    vec2 invRate =
+        vec2(rate.x > 1.0e-20 ? 1.0 / rate.x : 0.0, rate.y > 1.0e-20 ? 1.0 / rate.y : 0.0);
 
     vec4 sum = vec4(0.0);
     // Counted from `first`, so that no counter passes `last` (which may be
-    // INT_MAX) and overflows.
+    // INT_MAX) and overflows. A do-while, since every draw has a sample: a
+    // SIMD rasteriser runs a loop's body once more, for no fragment, when
+    // the test comes first, and most paths take one run per draw.
     int count = last - first + 1;
     int done = 0;
-    for (int pass = 0; pass < 4096 && done < count; ++pass) {
-        float j = float(first + done);
-        vec2 cx = straightCell(j, travel.x, rate.x, invRate.x, lastF);
-        vec2 cy = straightCell(j, travel.y, rate.y, invRate.y, lastF);
-        int take = int(clamp(min(cx.y, cy.y) - j, 1.0, float(count - done)));
-        // The cell in texel indices: travel cell b is [b, b + 1) in travel
-        // units, so texel b going forwards and texel -b - 1 going backwards.
-        vec2 cell = vec2(dir.x > 0.0 ? cx.x : -cx.x - 1.0, dir.y > 0.0 ? cy.x : -cy.x - 1.0);
-        float k = float(take);
-        vec2 mean = origin + (j + 0.5 * (k - 1.0)) * d - cell;
-        float xy = mean.x * mean.y + d.x * d.y * ((k * k - 1.0) / 12.0);
-        int x0 = straightWrap(int(cell.x), size.x);
-        int x1 = straightWrap(int(cell.x) + 1, size.x);
-        int y0 = straightWrap(int(cell.y), size.y);
-        int y1 = straightWrap(int(cell.y) + 1, size.y);
-        sum += k * ((1.0 - mean.x - mean.y + xy) * straightTexel(x0, y0) +
-                    (mean.x - xy) * straightTexel(x1, y0) + (mean.y - xy) * straightTexel(x0, y1) +
-                    xy * straightTexel(x1, y1));
-        done += take;
-    }
+    int pass = 0;
+    do {
+        done += straightRun(sum, first, done, count, origin, d, dir, travel, rate, invRate, sizeF,
+                            invPeriod);
+        ++pass;
+    } while (done < count && pass < 4096);
     return sum;
 }
 
