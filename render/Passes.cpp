@@ -30,8 +30,9 @@ int64_t Fragments(const PX_FBO& target) {
 // Samples per draw of the aberrate pass over a width x height target: the
 // straight branch walks cells instead of reading every sample.
 int AberrateSamplesPerDraw(const RenderSettings& s, int width, int height) {
-    return TakesStraightPath(s) ? StraightSamplesPerDraw(s, width, height)
-                                : SamplesPerDraw(int64_t{width} * height, kAberrateReads);
+    return TakesStraightPath(s, width, height)
+               ? StraightSamplesPerDraw(s, width, height)
+               : SamplesPerDraw(int64_t{width} * height, kAberrateReads);
 }
 
 // Counts a finished draw and asks the frame's check whether to go on. The
@@ -177,11 +178,10 @@ void RunAberratePass(const GLPrograms& p, const RenderSettings& s, FrameTargets*
     (*u)["uniformDistort"] = VEC(static_cast<float>(s.uniformDistort));
     (*u)["mode"] = IVEC(s.channelMode);
     (*u)["iterationsL"] = IVEC(s.sampleCount);
-    (*u)["straightL"] = IVEC(StraightPathUniform(s));
-    DrawInShares(&t->f2, p.aberrate, u, s.sampleCount,
-                 AberrateSamplesPerDraw(s, static_cast<int>(t->f2.renderBuffer.width),
-                                        static_cast<int>(t->f2.renderBuffer.height)),
-                 d);
+    const int width = static_cast<int>(t->f2.renderBuffer.width);
+    const int height = static_cast<int>(t->f2.renderBuffer.height);
+    (*u)["straightL"] = IVEC(StraightPathUniform(s, width, height));
+    DrawInShares(&t->f2, p.aberrate, u, s.sampleCount, AberrateSamplesPerDraw(s, width, height), d);
 }
 
 void RunBlurWPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t, UniformMap* u,

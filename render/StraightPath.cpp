@@ -21,15 +21,19 @@ float Sent(double v) {
 
 }  // namespace
 
-bool TakesStraightPath(const RenderSettings& s) {
+bool PathIsStraight(const RenderSettings& s) {
     const bool still =
         Sent(s.rotationRadians) == 0.0f && Sent(s.scale) == 1.0f && Sent(s.shearY) == 0.0f;
     const bool constantFactor = Sent(s.uniformDistort) == 0.0f && Sent(s.aberrateDistort) == 0.0f;
     return still && (Sent(s.shearX) == 0.0f || constantFactor);
 }
 
-int StraightPathUniform(const RenderSettings& s) {
-    if (!TakesStraightPath(s)) {
+bool TakesStraightPath(const RenderSettings& s, int width, int height) {
+    return PathIsStraight(s) && StraightStepTexels(s, width, height) <= kMaxStraightStep;
+}
+
+int StraightPathUniform(const RenderSettings& s, int width, int height) {
+    if (!TakesStraightPath(s, width, height)) {
         return 0;
     }
     return s.repeatEdges ? 2 : 1;
