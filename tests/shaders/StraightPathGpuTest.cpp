@@ -3,16 +3,16 @@
 // loop of the CPU reference, drawn in shares as the pass draws it.
 //
 // Tolerance: kArithmetic absolute, plus the filter-weight allowance
-// (ShaderGpu.h). On llvmpipe, which filters with float weights, the largest
-// difference over the table is 1.5e-5, at 100,000 samples, where the
-// reference's own float sum of the samples rounds by that much (the GPU's
-// sample loop differs from the reference by the same); elsewhere it stays
-// below 1.5e-6: the branch places sample i at start + i step where the loop
-// builds it per sample, a few ulps of a coordinate apart, which a hard edge
-// turns into the same difference in value. Hardware filters the loop's
-// samples with 8-bit weights and the branch with exact ones: there the two
-// may differ by up to contrast / 256 (twice 0.5/255 on a hard edge), as the
-// loop may from exact bilinear filtering.
+// (ShaderGpu.h). On llvmpipe, which filters with float weights, the
+// differences reach 1.5e-5 at 100,000 samples, where the reference's own float
+// sum of the samples rounds by that much (the GPU's sample loop differs from
+// the reference by the same), and stay below 1.5e-6 at 1,000 samples or
+// fewer: the branch places sample i at start + i step where the loop builds
+// it per sample, a few ulps of a coordinate apart, which a hard edge turns
+// into the same difference in value. Hardware filters the loop's samples
+// with 8-bit weights and the branch reads exact texels: there the two may
+// differ by up to contrast / 256 (twice 0.5/255 on a hard edge), as the loop
+// may from exact bilinear filtering.
 #include <gtest/gtest.h>
 
 #include <algorithm>
