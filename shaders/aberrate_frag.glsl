@@ -103,7 +103,8 @@ int straightRun(inout vec4 sum, int first, int done, int count, vec2 origin, vec
     float j = float(first + done);
     vec2 cx = straightCell(j, travel.x, rate.x, invRate.x);
     vec2 cy = straightCell(j, travel.y, rate.y, invRate.y);
-    int take = int(clamp(min(cx.y, cy.y) - j, 1.0, float(count - done)));
+    // In ints at the end: float(count - done) may round up past 2^24.
+    int take = min(int(clamp(min(cx.y, cy.y) - j, 1.0, float(count - done))), count - done);
     // The cell in texel indices: travel cell b is [b, b + 1) in travel
     // units, so texel b going forwards and texel -b - 1 going backwards.
     vec2 cell = vec2(dir.x > 0.0 ? cx.x : -cx.x - 1.0, dir.y > 0.0 ? cy.x : -cy.x - 1.0);
