@@ -5,6 +5,7 @@
 #include "gl/Quad.h"
 #include "render/ByteReadback.h"
 #include "render/DrawBudget.h"
+#include "render/StraightPath.h"
 
 namespace {
 
@@ -24,6 +25,14 @@ bool UsesSourceSum(const RenderSettings& s) {
 
 int64_t Fragments(const PX_FBO& target) {
     return int64_t{target.renderBuffer.width} * target.renderBuffer.height;
+}
+
+// Samples per draw of the aberrate pass over a width x height target: the
+// straight branch walks cells instead of reading every sample.
+int AberrateSamplesPerDraw(const RenderSettings& s, int width, int height) {
+    return TakesStraightPath(s, width, height)
+               ? StraightSamplesPerDraw(s, width, height)
+               : SamplesPerDraw(int64_t{width} * height, kAberrateReads);
 }
 
 // Counts a finished draw and asks the frame's check whether to go on. The
@@ -52,7 +61,7 @@ void Draw(const PX_FBO* target, GLuint program, const UniformMap& u, int useRect
 int CountFrameDraws(const RenderSettings& s, int outputWidth, int outputHeight) {
     const int64_t fragments = int64_t{outputWidth} * outputHeight;
     int draws = 1;  // pre-process
-    draws += DrawsFor(s.sampleCount, SamplesPerDraw(fragments, kAberrateReads));
+    draws += DrawsFor(s.sampleCount, AberrateSamplesPerDraw(s, outputWidth, outputHeight));
     draws += s.blurEnabled ? 2 : 0;
     if (UsesSourceSum(s)) {
         draws += DrawsFor(s.sampleCount, SamplesPerDraw(fragments, kSourceSumReads));
@@ -169,8 +178,10 @@ void RunAberratePass(const GLPrograms& p, const RenderSettings& s, FrameTargets*
     (*u)["uniformDistort"] = VEC(static_cast<float>(s.uniformDistort));
     (*u)["mode"] = IVEC(s.channelMode);
     (*u)["iterationsL"] = IVEC(s.sampleCount);
-    DrawInShares(&t->f2, p.aberrate, u, s.sampleCount,
-                 SamplesPerDraw(Fragments(t->f2), kAberrateReads), d);
+    const int width = static_cast<int>(t->f2.renderBuffer.width);
+    const int height = static_cast<int>(t->f2.renderBuffer.height);
+    (*u)["straightL"] = IVEC(StraightPathUniform(s, width, height));
+    DrawInShares(&t->f2, p.aberrate, u, s.sampleCount, AberrateSamplesPerDraw(s, width, height), d);
 }
 
 void RunBlurWPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t, UniformMap* u,

@@ -16,7 +16,9 @@
 // aberrate_frag  videoTexture, aspectF, offsetPos, offsetRot, offsetScale,
 //                offsetShearX, offsetShearY, offsetDistort, uniformDistort, resV,
 //                normaliseExp, mode, iterationsL, firstL, countL (the draw's
-//                share of the samples); out FragColour
+//                share of the samples), straightL (0 the sample loop; 1 or 2
+//                the straight-path branch with a transparent border or
+//                mirrored repeat); out FragColour
 //                (A colour, A alpha, B colour, B alpha).
 // blurW_frag     videoTexture, stepsA, strideA, stepsB, strideB; out FragColour.
 // blurH_frag     as blurW_frag, along y. Both need stepsA and stepsB >= 1.

@@ -75,6 +75,9 @@ TEST(DrawBudget, FramesCountEveryDrawTheyMake) {
         s.sampleCount = c.sampleCount;
         s.blurEnabled = c.blur;
         s.uniformDistort = c.uniformDistort;
+        // A turning path, so that the aberrate pass runs the sample loop (the
+        // straight-path branch splits by cells: tests/render/StraightPathTest).
+        s.rotationRadians = 0.5;
         EXPECT_EQ(CountFrameDraws(s, c.width, c.height), c.draws);
     }
 }

@@ -35,7 +35,7 @@ const ProgramContract kContracts[] = {
      "FragColour",
      {"videoTexture", "aspectF", "offsetRot", "offsetScale", "offsetShearX", "offsetShearY",
       "offsetPos", "normaliseExp", "resV", "offsetDistort", "uniformDistort", "mode", "iterationsL",
-      "firstL", "countL"},
+      "firstL", "countL", "straightL"},
      {}},
     {"blurW",
      &GLPrograms::blurW,
@@ -76,7 +76,7 @@ TEST_F(ProgramLink, EveryProgramLinksWithTheUniformsItsPassSets) {
 
         GLint count = 0;
         glGetProgramiv(program, GL_ACTIVE_UNIFORMS, &count);
-        EXPECT_LE(count, 15);  // a handful: the binder queries them all on every draw
+        EXPECT_LE(count, 16);  // a handful: the binder queries them all on every draw
         for (GLint i = 0; i < count; ++i) {
             char name[64] = {};
             GLint size = 0;

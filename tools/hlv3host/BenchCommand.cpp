@@ -8,6 +8,7 @@
 // that load swings on a shared machine hit both sides alike.
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <ctime>
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +25,7 @@
 #include "render/Passes.h"
 #include "render/PixelTransfer.h"
 #include "render/RenderSettings.h"
+#include "render/StraightPath.h"
 #include "shaders/ShaderSources.h"
 #include "simhost/Image.h"
 #include "tools/hlv3host/BenchShaders.h"
@@ -46,6 +48,16 @@ struct Case {
 const Case kCases[] = {
     {"single", "Single", [](ParamValues* p) { p->samples = 1; }},
     {"auto", "Auto, default transform", [](ParamValues* p) { p->samples = 3; }},
+    {"default", "Auto, defaults (Position 0.5)",
+     [](ParamValues* p) {
+         p->samples = 3;
+         p->position = 0.5;
+     }},
+    {"position40", "Auto, Position 40",
+     [](ParamValues* p) {
+         p->samples = 3;
+         p->position = 40;
+     }},
     {"transform", "Auto, real transform",
      [](ParamValues* p) {
          // Position 40, Rotation 10, Scale 110 %, Skew 10 / 5 %, distortions 20 / 10.
@@ -166,6 +178,57 @@ Action PlainAberrate(const Programs& p, FrameTargets* t, const RenderSettings& s
     stopped.err = PF_Interrupt_CANCEL;
     RunAberratePass(p.effect, s, t, &u, &stopped);
     return [&p, t, u] { RenderQuad(&t->f2, p.plainAberrate, u, 0, kWhole, 0); };
+}
+
+// The aberrate pass of a straight-path frame as it was: the sample loop
+// ("straightL" 0) in draws of the loop's size.
+Action SampleLoopAberrate(const Programs& p, FrameTargets* t, const RenderSettings& s) {
+    UniformMap u;
+    FrameDraws stopped;
+    stopped.err = PF_Interrupt_CANCEL;
+    RunAberratePass(p.effect, s, t, &u, &stopped);
+    u["straightL"] = IVEC(0);
+    const int64_t fragments = int64_t{t->f2.renderBuffer.width} * t->f2.renderBuffer.height;
+    return [&p, t, u, n = s.sampleCount, perDraw = SamplesPerDraw(fragments, 2)]() mutable {
+        FrameDraws d;
+        DrawInShares(&t->f2, p.effect.aberrate, &u, n, perDraw, &d);
+    };
+}
+
+// Texel cells that the straight paths of both channels cross together from
+// the first sample to the last, per pixel of a w x h frame: mean and largest.
+// The line's start and step as the program's straight branch builds them.
+void StraightCells(const RenderSettings& s, int w, int h, double* mean, int* largest) {
+    const double m = 1.0 / s.sampleCount;
+    const double uniform = static_cast<float>(s.uniformDistort);
+    const double aberrate = static_cast<float>(s.aberrateDistort);
+    const double skew = m * static_cast<float>(s.shearX) * (s.normaliseExp[0] / s.normaliseExp[1]);
+    const double minRes = std::min(s.inputResolution[0], s.inputResolution[1]);
+    double total = 0;
+    *largest = 0;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const double tx = (x + 0.5) / w - 0.5, ty = (y + 0.5) / h - 0.5;
+            const double radial = (tx * tx / s.aspect + ty * ty * s.aspect) * minRes / 1000.0;
+            const double base = 1.0 + radial * 0.9 * uniform;
+            int cells = 0;
+            for (const double b : {0.0, 1.0}) {  // channel A, channel B
+                const double k = radial * m * (0.1 * uniform + (1.0 + b) * aberrate);
+                const double sx =
+                    k * tx + (1 - 2 * b) * m * s.positionOffset[0] + (1.0 + b) * skew * base * ty;
+                const double sy = k * ty + (1 - 2 * b) * m * s.positionOffset[1];
+                const double x0 = (base * tx + 0.5 + sx) * w - 0.5;
+                const double y0 = (base * ty + 0.5 + sy) * h - 0.5;
+                const double n1 = s.sampleCount - 1.0;
+                cells +=
+                    1 + static_cast<int>(std::fabs(std::floor(x0 + n1 * sx * w) - std::floor(x0)) +
+                                         std::fabs(std::floor(y0 + n1 * sy * h) - std::floor(y0)));
+            }
+            total += cells;
+            *largest = std::max(*largest, cells);
+        }
+    }
+    *mean = total / (double{1} * w * h);
 }
 
 // Targets as they were made for every frame: four created and cleared, then
@@ -300,7 +363,14 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
     const Action aberrateFloor = PathFloor(p, &t, s, n, static_cast<float>(s.rotationRadians),
                                            static_cast<float>(s.scale), pos);
     const Action aberrate = [&] { RunAberratePass(p.effect, s, &t, &u, &d); };
-    if (n <= 65535) {
+    const bool straight = TakesStraightPath(s, w, h);
+    double straightMs = 0, loopMs = 0;
+    if (straight) {
+        changed("aberrate, straight path", "aberrate, sample loop (before)", 2 * n, aberrate,
+                SampleLoopAberrate(p, &t, s), aberrateFloor);
+        straightMs = after.back().ms;
+        loopMs = before.back().ms;
+    } else if (n <= 65535) {
         changed("aberrate", "aberrate, plain loop in one draw (before)", 2 * n, aberrate,
                 PlainAberrate(p, &t, s), aberrateFloor);
     } else {
@@ -383,21 +453,33 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
         whole[0], whole[0] / gpuSteps, gpuSteps, DrawsFor(n, perDraw),
         static_cast<double>(fragments * 2 * std::min(perDraw, n)),
         static_cast<double>(kMaxReadsPerDraw));
+    if (straight) {
+        double mean = 0;
+        int largest = 0;
+        StraightCells(s, w, h, &mean, &largest);
+        std::printf(
+            "straight path: %d draws of at most %d samples; cells crossed per pixel, both "
+            "channels: mean %.2f, largest %d (the sample loop reads %d times); frame with the "
+            "sample loop %.1f ms = %.1f x the frame with the straight path\n\n",
+            DrawsFor(n, StraightSamplesPerDraw(s, w, h)), StraightSamplesPerDraw(s, w, h), mean,
+            largest, 2 * n, total - straightMs + loopMs, (total - straightMs + loopMs) / total);
+    }
     std::fflush(stdout);
 }
 
 void PrintUsage(std::FILE* to) {
-    std::fprintf(to,
-                 "usage: hlv3host bench [--best-of K] [--sizes 1080,2160,WxH] [--depths 8,32]\n"
-                 "                      [--cases single,auto,transform,fixed,huge]\n"
-                 "                      [--clock wall|cpu]\n"
-                 "Prints, per case, the time of each frame step (best of K interleaved runs,\n"
-                 "default 3) and its ratio to a bilinear-fetch floor with the same reads,\n"
-                 "the steps that changed also as they were before, and the frame in one run.\n"
-                 "--clock cpu measures this process's CPU time instead of wall time: on a\n"
-                 "software rasterizer that is the work done, whatever else the machine runs.\n"
-                 "Defaults: --sizes 1080 --depths 8,32 --cases single,auto,transform,fixed\n"
-                 "--clock wall.\n");
+    std::fprintf(
+        to,
+        "usage: hlv3host bench [--best-of K] [--sizes 1080,2160,WxH] [--depths 8,32]\n"
+        "                      [--cases single,auto,default,position40,transform,fixed,huge]\n"
+        "                      [--clock wall|cpu]\n"
+        "Prints, per case, the time of each frame step (best of K interleaved runs,\n"
+        "default 3) and its ratio to a bilinear-fetch floor with the same reads,\n"
+        "the steps that changed also as they were before, and the frame in one run.\n"
+        "--clock cpu measures this process's CPU time instead of wall time: on a\n"
+        "software rasterizer that is the work done, whatever else the machine runs.\n"
+        "Defaults: --sizes 1080 --depths 8,32 --cases single,auto,transform,fixed\n"
+        "--clock wall.\n");
 }
 
 bool Has(const std::string& list, const std::string& item) {
