@@ -171,51 +171,10 @@ vec4 straightSum(vec2 start, vec2 step, int first, int last)
     return sum;
 }
 
-// The packed average of this draw's samples when the path is straight: the
-// line's start and step are those of the sample loop below with its rotation
-// and scale at rest.
-vec4 straightAverage()
-{
-    float m = 1.0 / float(iterationsL);
-    vec2 posStep = m * offsetPos;
-    float uStart = 0.9 * uniformDistort;
-    float uStep = m * (uniformDistort - uStart);
-    float distortStep = m * offsetDistort;
-    int first = max(firstL, 1);
-    int last = countL > 0 ? min(first + countL - 1, iterationsL) : iterationsL;
-
-    vec2 p = out_uvs - vec2(0.5);
-    p.x /= aspectF;
-    vec2 q = p * aspectF;
-    float radial = aspectF * dot(p, p) * (min(resV.x, resV.y) / 1000.0);
-    float distortBase = 1.0 + radial * uStart;
-    // Sample 0 of the path; the skew in x moves it by 0.
-    vec2 t = vec2(q.x, p.y);
-    vec2 start = distortBase * t + vec2(0.5);
-    // The skew only comes with a constant f (distortBase), so its step is
-    // distortBase t.y skewX per sample, twice that for channel B.
-    float skewX = m * offsetShearX * (normaliseExp.x / normaliseExp.y) * (distortBase * p.y);
-    vec2 stepA = (radial * (uStep + distortStep)) * t + posStep + vec2(skewX, 0.0);
-    vec2 stepB = (radial * (uStep + distortStep * 2.0)) * t - posStep + vec2(skewX * 2.0, 0.0);
-
-    vec4 fragA = straightSum(start, stepA, first, last) * m;
-    vec4 fragB = straightSum(start, stepB, first, last) * m;
-    if (mode == 1) {
-        return vec4(fragA.r, fragA.a, fragB.b, fragB.a);
-    } else if (mode == 2) {
-        return vec4(fragA.r, fragA.a, fragB.g, fragB.a);
-    }
-    return vec4(fragA.g, fragA.a, fragB.b, fragB.a);
-}
 // ---- End of straight paths.
 
 void main()
 {
-    if (straightL != 0) {
-        FragColour = straightAverage();
-        return;
-    }
-
     float n = float(iterationsL);
     float m = 1.0 / n;
 
@@ -249,61 +208,74 @@ void main()
     float skewX = m * offsetShearX * (normaliseExp.x / normaliseExp.y);
     float skewY = m * offsetShearY * (normaliseExp.y / normaliseExp.x);
 
-    // Rotation and scale advance by one step's factor per sample; every 64
-    // samples they are taken exactly, so rounding cannot build up. A turn by
-    // the step in square-pixel space, seen in texture units, is the matrix
-    // below; it carries the scale step too, so that one matrix product per
-    // sample and channel moves the rotated, scaled offset along. Channel B
-    // turns the other way and takes the inverse scale.
-    float logScale = log2(offsetScale);
-    float scaleStep = exp2(logScale * m);
-    float cosStep = cos(rotStep);
-    float sinStep = sin(rotStep);
-    mat2 stepA = scaleStep * mat2(cosStep, -sinStep / aspectF, sinStep * aspectF, cosStep);
-    mat2 stepB = (1.0 / scaleStep) * mat2(cosStep, sinStep / aspectF, -sinStep * aspectF, cosStep);
-    float skewX2 = skewX * 2.0;
-    float skewY2 = skewY * 2.0;
-
     vec4 fragA = vec4(0.0);
     vec4 fragB = vec4(0.0);
 
-    // Bottom-tested loops: a SIMD rasterizer runs a top-tested loop's body
-    // once more, with no fragment active, before it sees that all are done;
-    // every draw has at least one sample, so the test can come last.
-    int block = first;
-    if (first <= last) {
-        do {
-            float at = float(block);
-            float c = cos(rotStep * at);
-            float s = sin(rotStep * at);
-            float scaleA = exp2(logScale * (at * m));
-            float scaleB = 1.0 / scaleA;
-            float xc = q.x * c;
-            float ys = q.y * s;
-            float yc = p.y * c;
-            float xs = p.x * s;
-            // Channel A turns by the angle, channel B against it.
-            vec2 turnA = scaleA * vec2(xc + ys, yc - xs);
-            vec2 turnB = scaleB * vec2(xc - ys, yc + xs);
-            int end = min(block + 63, last);
-            int k = block;
+    if (straightL != 0) {
+        // At rest (no turn, scale 1) the path starts, at sample 0, from the
+        // distorted fragment t; the skew in x only comes with a constant
+        // factor, so each sample moves it by distortBase t.y skewX (twice
+        // that for channel B).
+        vec2 t = vec2(q.x, p.y);
+        vec2 start = distortBase * t + vec2(0.5);
+        float skewStep = skewX * (distortBase * p.y);
+        fragA = straightSum(start, distortA * t + posStep + vec2(skewStep, 0.0), first, last);
+        fragB = straightSum(start, distortB * t - posStep + vec2(skewStep * 2.0, 0.0), first, last);
+    } else {
+        // Rotation and scale advance by one step's factor per sample; every 64
+        // samples they are taken exactly, so rounding cannot build up. A turn by
+        // the step in square-pixel space, seen in texture units, is the matrix
+        // below; it carries the scale step too, so that one matrix product per
+        // sample and channel moves the rotated, scaled offset along. Channel B
+        // turns the other way and takes the inverse scale.
+        float logScale = log2(offsetScale);
+        float scaleStep = exp2(logScale * m);
+        float cosStep = cos(rotStep);
+        float sinStep = sin(rotStep);
+        mat2 stepA = scaleStep * mat2(cosStep, -sinStep / aspectF, sinStep * aspectF, cosStep);
+        mat2 stepB =
+            (1.0 / scaleStep) * mat2(cosStep, sinStep / aspectF, -sinStep * aspectF, cosStep);
+        float skewX2 = skewX * 2.0;
+        float skewY2 = skewY * 2.0;
+
+        // Bottom-tested loops: a SIMD rasterizer runs a top-tested loop's body
+        // once more, with no fragment active, before it sees that all are done;
+        // every draw has at least one sample, so the test can come last.
+        int block = first;
+        if (first <= last) {
             do {
-                float i = float(k);
-                vec2 a = (distortBase + distortA * i) * turnA;
-                vec2 b = (distortBase + distortB * i) * turnB;
-                a.x += a.y * (skewX * i);
-                a.y += a.x * (skewY * i);
-                b.x += b.y * (skewX2 * i);
-                b.y += b.x * (skewY2 * i);
-                vec2 move = posStep * i;
-                fragA += texture(videoTexture, a + (vec2(0.5) + move));
-                fragB += texture(videoTexture, b + (vec2(0.5) - move));
-                turnA = stepA * turnA;
-                turnB = stepB * turnB;
-                ++k;
-            } while (k <= end);
-            block += 64;
-        } while (block <= last);
+                float at = float(block);
+                float c = cos(rotStep * at);
+                float s = sin(rotStep * at);
+                float scaleA = exp2(logScale * (at * m));
+                float scaleB = 1.0 / scaleA;
+                float xc = q.x * c;
+                float ys = q.y * s;
+                float yc = p.y * c;
+                float xs = p.x * s;
+                // Channel A turns by the angle, channel B against it.
+                vec2 turnA = scaleA * vec2(xc + ys, yc - xs);
+                vec2 turnB = scaleB * vec2(xc - ys, yc + xs);
+                int end = min(block + 63, last);
+                int k = block;
+                do {
+                    float i = float(k);
+                    vec2 a = (distortBase + distortA * i) * turnA;
+                    vec2 b = (distortBase + distortB * i) * turnB;
+                    a.x += a.y * (skewX * i);
+                    a.y += a.x * (skewY * i);
+                    b.x += b.y * (skewX2 * i);
+                    b.y += b.x * (skewY2 * i);
+                    vec2 move = posStep * i;
+                    fragA += texture(videoTexture, a + (vec2(0.5) + move));
+                    fragB += texture(videoTexture, b + (vec2(0.5) - move));
+                    turnA = stepA * turnA;
+                    turnB = stepB * turnB;
+                    ++k;
+                } while (k <= end);
+                block += 64;
+            } while (block <= last);
+        }
     }
 
     fragA = fragA * m;
