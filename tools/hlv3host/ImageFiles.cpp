@@ -122,21 +122,39 @@ bool PngHeader(std::FILE* file, PngState* s) {
     return true;
 }
 
-bool ReadPNG(const std::string& path, ReadResult* result, std::string* error) {
-    const File file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
+std::string NotReadablePng(const std::string& path, const PngState& s) {
+    return path + ": not a readable PNG (" + s.message + ")";
+}
+
+// Opens `path` and makes libpng's read structures for it, both released by
+// their owners (*file, *s); false with the reason in *error when either fails.
+bool OpenPngForReading(const std::string& path, File* file, PngState* s, std::string* error) {
+    file->reset(std::fopen(path.c_str(), "rb"));
+    if (!*file) {
         *error = path + ": " + std::strerror(errno);
         return false;
     }
+    s->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, s, PngError, PngWarning);
+    s->info = s->png != nullptr ? png_create_info_struct(s->png) : nullptr;
+    if (s->info == nullptr) {
+        *error = NotReadablePng(path, *s);
+        return false;
+    }
+    return true;
+}
+
+bool ReadPNG(const std::string& path, ReadResult* result, std::string* error) {
+    File file;
     PngState s;
-    s.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &s, PngError, PngWarning);
-    s.info = s.png != nullptr ? png_create_info_struct(s.png) : nullptr;
+    if (!OpenPngForReading(path, &file, &s, error)) {
+        return false;
+    }
     std::vector<unsigned char> pixels;
     std::vector<png_bytep> rows;
     png_uint_32 w = 0, h = 0;
     int bits = 8;
-    if (s.info == nullptr || !DecodePng(file.get(), &s, &pixels, &rows, &w, &h, &bits)) {
-        *error = path + ": not a readable PNG (" + s.message + ")";
+    if (!DecodePng(file.get(), &s, &pixels, &rows, &w, &h, &bits)) {
+        *error = NotReadablePng(path, s);
         return false;
     }
     const A_long width = static_cast<A_long>(w), height = static_cast<A_long>(h);
@@ -381,16 +399,13 @@ bool CheckImageFile(const std::string& path, std::string* error) {
         }
     }
     if (KindOf(path) == ImageKind::kPng) {
-        const File file(std::fopen(path.c_str(), "rb"));
-        if (!file) {
-            *error = path + ": " + std::strerror(errno);
+        File file;
+        PngState s;
+        if (!OpenPngForReading(path, &file, &s, error)) {
             return false;
         }
-        PngState s;
-        s.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &s, PngError, PngWarning);
-        s.info = s.png != nullptr ? png_create_info_struct(s.png) : nullptr;
-        if (s.info == nullptr || !PngHeader(file.get(), &s)) {
-            *error = path + ": not a readable PNG (" + s.message + ")";
+        if (!PngHeader(file.get(), &s)) {
+            *error = NotReadablePng(path, s);
             return false;
         }
         return true;
