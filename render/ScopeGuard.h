@@ -17,6 +17,14 @@ class ScopeGuard {
     ScopeGuard(const ScopeGuard&) = delete;
     ScopeGuard& operator=(const ScopeGuard&) = delete;
     void Dismiss() { active_ = false; }
+    // Runs the action now, where a path needs it done before what follows,
+    // and not again when the scope ends.
+    void RunNow() {
+        if (active_) {
+            active_ = false;
+            action_();
+        }
+    }
 
   private:
     F action_;

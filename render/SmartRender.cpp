@@ -107,12 +107,11 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
     // The thread keeps its targets for its next frame of the same sizes, as
     // long as they are small enough; released before the context goes.
     FrameTargets* targets = &record->targets;
-    const auto boundKept = [targets] {
+    ScopeGuard boundKeptTargets([targets] {
         if (FrameTargetBytes(*targets) > kMaxKeptTargetBytes) {
             ReleaseFrameTargets(targets);
         }
-    };
-    ScopeGuard boundKeptTargets(boundKept);
+    });
     const short bitdepth = extra->input->bitdepth;
     if (!PrepareFrameTargets(settings, input->width, input->height, output->width, output->height,
                              bitdepth, targets)) {
@@ -143,12 +142,9 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
     }
     FBOHelper::FBOtoEffectWorld(FrameOutput(*targets), output, bitdepth, GL_COLOR_ATTACHMENT0);
 
-    boundKeptTargets.Dismiss();
-    boundKept();
-    releaseContext.Dismiss();
-    glUseProgram(0);
-    glBindVertexArray(0);
-    SetCurrentContext(nullptr);
+    // The host's premultiply runs without this thread's context current.
+    boundKeptTargets.RunNow();
+    releaseContext.RunNow();
 
     if (pending != PF_Err_NONE) {
         return pending;
