@@ -169,24 +169,27 @@ Action PathFloor(const Programs& p, FrameTargets* t, const RenderSettings& s, in
     };
 }
 
-// The aberrate pass as it was: one draw of the plain loop, with the uniforms
-// the pass sets (taken from a run of the pass that is stopped before it
-// draws).
-Action PlainAberrate(const Programs& p, FrameTargets* t, const RenderSettings& s) {
+// The uniforms the aberrate pass sets, taken from a run of the pass that is
+// stopped before it draws.
+UniformMap AberratePassUniforms(const Programs& p, FrameTargets* t, const RenderSettings& s) {
     UniformMap u;
     FrameDraws stopped;
     stopped.err = PF_Interrupt_CANCEL;
     RunAberratePass(p.effect, s, t, &u, &stopped);
-    return [&p, t, u] { RenderQuad(&t->f2, p.plainAberrate, u, 0, kWhole, 0); };
+    return u;
+}
+
+// The aberrate pass as it was: one draw of the plain loop.
+Action PlainAberrate(const Programs& p, FrameTargets* t, const RenderSettings& s) {
+    return [&p, t, u = AberratePassUniforms(p, t, s)] {
+        RenderQuad(&t->f2, p.plainAberrate, u, 0, kWhole, 0);
+    };
 }
 
 // The aberrate pass of a straight-path frame as it was: the sample loop
 // ("straightL" 0) in draws of the loop's size.
 Action SampleLoopAberrate(const Programs& p, FrameTargets* t, const RenderSettings& s) {
-    UniformMap u;
-    FrameDraws stopped;
-    stopped.err = PF_Interrupt_CANCEL;
-    RunAberratePass(p.effect, s, t, &u, &stopped);
+    UniformMap u = AberratePassUniforms(p, t, s);
     u["straightL"] = IVEC(0);
     const int64_t fragments = int64_t{t->f2.renderBuffer.width} * t->f2.renderBuffer.height;
     return [&p, t, u, n = s.sampleCount, perDraw = SamplesPerDraw(fragments, 2)]() mutable {
