@@ -23,7 +23,7 @@
 #include "context/ThreadContext.h"
 #include "host/EntryPoints.h"
 #include "host/Params.h"
-#include "render/ParamRead.h"
+#include "host/ParamRead.h"
 #include "render/RenderSettings.h"
 #include "simhost/SimHost.h"
 #include "tests/frame/FrameReference.h"
@@ -76,6 +76,10 @@ frameref::HostImage ToHost(const simhost::Image& img) {
         }
     }
     return out;
+}
+
+Ratio RatioOf(const PF_RationalScale& r) {
+    return Ratio{r.num, r.den};
 }
 
 // The parameter values as the simulated host holds them.
@@ -143,7 +147,7 @@ class FrameTest : public ::testing::Test {
         const BufferGeometry out{frame.output.width, frame.output.height, frame.rect.left,
                                  frame.rect.top};
         const RenderSettings s =
-            DeriveRenderSettings(ValuesOf(host), host.settings.downsampleX, in, out);
+            DeriveRenderSettings(ValuesOf(host), RatioOf(host.settings.downsampleX), in, out);
         frameref::HostImage expected =
             frameref::RenderFrame(ToHost(layer), s, out.width, out.height, !isFloat);
         frameref::UnpremultiplyAsHost(&expected, !isFloat);

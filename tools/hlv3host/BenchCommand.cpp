@@ -21,6 +21,7 @@
 #include "gl/Programs.h"
 #include "gl/Quad.h"
 #include "gl/FrameTargets.h"
+#include "host/CopyIn.h"
 #include "render/DrawBudget.h"
 #include "render/Passes.h"
 #include "render/PixelTransfer.h"
@@ -37,7 +38,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using Action = std::function<void()>;
 
-const A_FloatRect kWhole = {0.0, 0.0, 1.0, 1.0};
+const RectF kWhole = {0.0, 0.0, 1.0, 1.0};
 
 struct Case {
     const char* key;
@@ -132,13 +133,14 @@ struct Row {
     double floorMs = 0;
 };
 
-PF_EffectWorld WorldOf(simhost::Image& image) {
-    PF_EffectWorld w = {};
-    w.data = reinterpret_cast<PF_PixelPtr>(image.bytes.data());
-    w.rowbytes = image.rowbytes;
-    w.width = image.width;
-    w.height = image.height;
-    return w;
+ImageView ViewOf(simhost::Image& image, short bitdepth) {
+    ImageView v;
+    v.pixels = image.bytes.data();
+    v.rowBytes = image.rowbytes;
+    v.width = image.width;
+    v.height = image.height;
+    v.depth = bitdepth;
+    return v;
 }
 
 // Floor of a one- or two-read step: all reads at the fragment.
@@ -300,14 +302,14 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
     params.position = 0.0;
     c.apply(&params);
     const BufferGeometry g{w, h, 0, 0};
-    const RenderSettings s = DeriveRenderSettings(params, PF_RationalScale{1, 1}, g, g);
+    const RenderSettings s = DeriveRenderSettings(params, Ratio{1, 1}, g, g);
     const short bitdepth = isFloat ? 32 : 8;
 
     simhost::Image input = MakeTestCard(w, h, isFloat);
     simhost::Image temp = simhost::Image::Make(w, h, input.format);
     simhost::Image output = simhost::Image::Make(w, h, input.format);
-    PF_EffectWorld tempWorld = WorldOf(temp);
-    PF_EffectWorld outWorld = WorldOf(output);
+    const ImageView tempWorld = ViewOf(temp, bitdepth);
+    const ImageView outWorld = ViewOf(output, bitdepth);
 
     FrameTargets t = {};
     if (!PrepareFrameTargets(s, w, h, w, h, bitdepth, &t)) {
@@ -316,7 +318,7 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
         std::exit(1);
     }
     CpuCopyIn(input, temp);
-    UploadToTexture(t.f0.renderBuffer.id, &tempWorld, bitdepth);
+    UploadToTexture(t.f0.renderBuffer.id, tempWorld);
     UniformMap u;
     FrameDraws d;
     RunPreProcessPass(p.effect, s, &t, &u, &d);
@@ -356,8 +358,7 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
     changed(kept ? "targets kept" : "targets made (too large to keep)",
             "targets made and cleared (before)", 0, targets, FreshTargets(s, w, h), nullptr);
     pair(
-        "upload", 1, [&] { UploadToTexture(t.f0.renderBuffer.id, &tempWorld, bitdepth); },
-        onePoint);
+        "upload", 1, [&] { UploadToTexture(t.f0.renderBuffer.id, tempWorld); }, onePoint);
     pair(
         "pre-process", 1, [&] { RunPreProcessPass(p.effect, s, &t, &u, &d); }, onePoint);
 
@@ -398,13 +399,12 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
         postReads > 2 ? PathFloor(p, &t, s, postReads / 2, 0.0f, 1.0f, Vec2f{0.0f, 0.0f})
                       : PointFloor(p, &t, 2));
     const Action readBack = [&] {
-        FBOHelper::FBOtoEffectWorld(FrameOutput(t), &outWorld, bitdepth, GL_COLOR_ATTACHMENT0);
+        FBOHelper::FBOtoEffectWorld(FrameOutput(t), outWorld, GL_COLOR_ATTACHMENT0);
     };
     if (t.writeBytes) {
         changed(
             "read-back from the 8-bit target", "read-back from the float target (before)", 1,
-            readBack,
-            [&] { FBOHelper::FBOtoEffectWorld(&t.f3, &outWorld, bitdepth, GL_COLOR_ATTACHMENT0); },
+            readBack, [&] { FBOHelper::FBOtoEffectWorld(&t.f3, outWorld, GL_COLOR_ATTACHMENT0); },
             onePoint);
     } else {
         pair("read-back", 1, readBack, onePoint);
@@ -416,7 +416,7 @@ void BenchCase(const Programs& p, int w, int h, bool isFloat, const Case& c, int
     const std::vector<double> whole =
         Interleaved({[&] {
                         targets();
-                        UploadToTexture(t.f0.renderBuffer.id, &tempWorld, bitdepth);
+                        UploadToTexture(t.f0.renderBuffer.id, tempWorld);
                         RunAllPasses(p.effect, s, &t, {});
                         readBack();
                     }},

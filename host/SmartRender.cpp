@@ -1,15 +1,11 @@
-#include "render/SmartRender.h"
-
-#include "context/Context.h"
-#include "context/GLWorkLock.h"
-#include "context/ThreadContext.h"
-#include "gl/GLApi.h"
+// The smart render as the host sees it: checkouts, the copy-in through the
+// host's iterate suites, the render core, the host's premultiply, and the
+// core's result in the host's codes.
+#include "host/CopyIn.h"
 #include "host/Handlers.h"
+#include "host/ParamRead.h"
 #include "host/SuiteHandler.h"
-#include "render/ParamRead.h"
-#include "render/Passes.h"
-#include "render/PixelTransfer.h"
-#include "render/RenderSettings.h"
+#include "render/Frame.h"
 #include "render/ScopeGuard.h"
 
 namespace {
@@ -31,16 +27,47 @@ struct TemporaryWorld {
     }
 };
 
-bool FitsTexture(const PF_EffectWorld& w, GLint maxSize) {
-    return w.width > 0 && w.height > 0 && w.width <= maxSize && w.height <= maxSize;
+ImageView ViewOf(const PF_EffectWorld& world, short bitdepth) {
+    ImageView view;
+    view.pixels = world.data;
+    view.width = world.width;
+    view.height = world.height;
+    view.rowBytes = world.rowbytes;
+    view.depth = bitdepth;
+    view.originX = world.origin_x;
+    view.originY = world.origin_y;
+    return view;
 }
 
-}  // namespace
+const LocalGLStruct* GlobalRecord(const PF_InData* in_data) {
+    // The handle is dereferenced directly: the frame reads only its context.
+    if (!in_data->global_data) {
+        return nullptr;
+    }
+    return *reinterpret_cast<const GlobalData* const*>(in_data->global_data);
+}
 
+PF_Err HostCodeOf(const FrameResult& result) {
+    switch (result.status) {
+        case FrameStatus::kDone:
+            return PF_Err_NONE;
+        case FrameStatus::kStopped:
+            return result.stopCode;
+        case FrameStatus::kNoGpu:
+            return PF_Err_INTERNAL_STRUCT_DAMAGED;
+        case FrameStatus::kTooLarge:
+        case FrameStatus::kNoTargets:
+            return PF_Err_OUT_OF_MEMORY;
+    }
+    return PF_Err_INTERNAL_STRUCT_DAMAGED;
+}
+
+// Renders one frame from `input` into `output` (already cleared by the
+// caller). Throws the suite handler's integer errors when a suite is missing.
 PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* input,
                       PF_EffectWorld* output, PF_SmartRenderExtra* extra) {
-    ParamValues params;
-    const PF_Err paramErr = ReadParams(in_data, &params);
+    FrameRequest request;
+    const PF_Err paramErr = ReadParams(in_data, &request.params);
 
     AEGP_SuiteHandler suites(in_data->pica_basicP);
     ScopedSuite<PF_WorldSuite2> worldSuite(in_data, kPFWorldSuite, kPFWorldSuiteVersion2, out_data);
@@ -78,87 +105,44 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
                                                    nullptr, CopyPixel8In, &temp.world);
     }
 
-    const RenderSettings settings = DeriveRenderSettings(params, in_data->downsample_x,
-                                                         GeometryOf(*input), GeometryOf(*output));
-
-    // The host may draw with its own context on this thread: it is current
-    // again on every way out (a thread that had none is left with none).
-    const ScopedCurrentContext restoreHostsContext;
-    // GL work from here on holds the GL lock; each host call lets it go.
-    // Declared after the suites and the temporary world, so that their
-    // releases (host calls) run after it is given back on every way out.
-    GLWorkLock glLock(globalMutex);
-    InitThreadLocalRenderData(in_data, out_data);
-    LocalGLStruct* record = local_render_data.get();
-    if (!record || !record->context || !IsContextCurrent(record->context)) {
-        return PF_Err_INTERNAL_STRUCT_DAMAGED;
-    }
-    // From here the thread's context is current; put GL back to defaults and
-    // release the context on every way out.
-    ScopeGuard releaseContext([] {
-        glUseProgram(0);
-        glBindVertexArray(0);
-        SetCurrentContext(nullptr);
-    });
-
-    // A buffer the GPU cannot hold would read back undefined texels: refuse it
-    // and leave the output cleared.
-    GLint maxSize = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
-    if (!FitsTexture(*input, maxSize) || !FitsTexture(*output, maxSize)) {
-        return PF_Err_OUT_OF_MEMORY;
-    }
-
-    // The thread keeps its targets for its next frame of the same sizes, as
-    // long as they are small enough; released before the context goes.
-    FrameTargets* targets = &record->targets;
-    ScopeGuard boundKeptTargets([targets] {
-        if (FrameTargetBytes(*targets) > kMaxKeptTargetBytes) {
-            ReleaseFrameTargets(targets);
-        }
-    });
     const short bitdepth = extra->input->bitdepth;
-    if (!PrepareFrameTargets(settings, input->width, input->height, output->width, output->height,
-                             bitdepth, targets)) {
-        ReleaseFrameTargets(targets);
-        return PF_Err_OUT_OF_MEMORY;
-    }
+    request.downsampleX = Ratio{in_data->downsample_x.num, in_data->downsample_x.den};
+    request.input = ViewOf(temp.world, bitdepth);
+    // The layer's position is the input's; the copy sits at the origin.
+    request.input.originX = input->origin_x;
+    request.input.originY = input->origin_y;
+    request.output = ViewOf(*output, bitdepth);
+    request.global = GlobalRecord(in_data);
 
-    UploadToTexture(targets->f0.renderBuffer.id, &temp.world, bitdepth);
-    const PF_Err disposeErr = CallHostUnlocked(&glLock, [&temp] { return temp.Dispose(); });
-    if (pending == PF_Err_NONE) {
-        pending = disposeErr;
-    }
-
+    FrameHooks hooks;
+    hooks.inputUploaded = [&temp, &pending] {
+        const PF_Err disposeErr = temp.Dispose();
+        if (pending == PF_Err_NONE) {
+            pending = disposeErr;
+        }
+    };
     // Between draws the host learns how far the frame got and may cancel it;
     // a cancelled frame leaves the output as cleared and returns the host's
     // answer.
-    const DrawCheck askHost = [in_data, &glLock](int done, int total) {
-        return CallHostUnlocked(&glLock, [in_data, done, total] {
-            const PF_InteractCallbacks& inter = in_data->inter;
-            PF_Err err = inter.abort ? inter.abort(in_data->effect_ref) : PF_Err_NONE;
-            if (err == PF_Err_NONE && inter.progress) {
-                err = inter.progress(in_data->effect_ref, done, total);
-            }
-            return err;
-        });
+    hooks.check = [in_data](int done, int total) {
+        const PF_InteractCallbacks& inter = in_data->inter;
+        PF_Err err = inter.abort ? inter.abort(in_data->effect_ref) : PF_Err_NONE;
+        if (err == PF_Err_NONE && inter.progress) {
+            err = inter.progress(in_data->effect_ref, done, total);
+        }
+        return static_cast<int>(err);
     };
-    const PF_Err stopped = RunAllPasses(record->programs, settings, targets, askHost);
-    if (stopped != PF_Err_NONE) {
-        return stopped;
+    const FrameResult result = RenderFrameGL(request, hooks);
+    if (result.status != FrameStatus::kDone) {
+        return HostCodeOf(result);
     }
-    FBOHelper::FBOtoEffectWorld(FrameOutput(*targets), output, bitdepth, GL_COLOR_ATTACHMENT0);
-
-    // The host's premultiply runs without this thread's context current.
-    boundKeptTargets.RunNow();
-    releaseContext.RunNow();
-    glLock.unlock();
-
     if (pending != PF_Err_NONE) {
         return pending;
     }
     return in_data->utils->premultiply(in_data->effect_ref, 0, output);
 }
+
+}  // namespace
 
 PF_Err SmartRender(PF_InData* in_data, PF_OutData* out_data, PF_SmartRenderExtra* extra) {
     PF_EffectWorld* input = nullptr;
