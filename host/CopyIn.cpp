@@ -21,3 +21,13 @@ PF_Err CopyPixelFloatIn(void* /*refcon*/, A_long /*x*/, A_long /*y*/, PF_PixelFl
     out->blue = src.alpha;
     return PF_Err_NONE;
 }
+
+PF_Err CopyPixel16In(void* /*refcon*/, A_long /*x*/, A_long /*y*/, PF_Pixel16* in,
+                     PF_Pixel16* out) {
+    const PF_Pixel16 src = *in;
+    out->alpha = src.red;
+    out->red = src.green;
+    out->green = src.blue;
+    out->blue = src.alpha;
+    return PF_Err_NONE;
+}

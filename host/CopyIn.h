@@ -10,3 +10,5 @@ PF_Err CopyPixel8In(void* refcon, A_long x, A_long y, PF_Pixel* in, PF_Pixel* ou
 // Float: red, green and blue become 0 unless greater than 0 (negatives and
 // NaN); values above 1 and the alpha pass unchanged.
 PF_Err CopyPixelFloatIn(void* refcon, A_long x, A_long y, PF_PixelFloat* in, PF_PixelFloat* out);
+// 16-bit: values are copied as they are (0 to 32768).
+PF_Err CopyPixel16In(void* refcon, A_long x, A_long y, PF_Pixel16* in, PF_Pixel16* out);

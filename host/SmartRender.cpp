@@ -100,6 +100,9 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
     if (format == PF_PixelFormat_ARGB128) {
         pending = suites.IterateFloatSuite1()->iterate(in_data, 0, input->height, input, nullptr,
                                                        nullptr, CopyPixelFloatIn, &temp.world);
+    } else if (format == PF_PixelFormat_ARGB64) {
+        pending = suites.Iterate16Suite1()->iterate(in_data, 0, input->height, input, nullptr,
+                                                    nullptr, CopyPixel16In, &temp.world);
     } else {
         pending = suites.Iterate8Suite1()->iterate(in_data, 0, input->height, input, nullptr,
                                                    nullptr, CopyPixel8In, &temp.world);
@@ -155,10 +158,10 @@ PF_Err SmartRender(PF_InData* in_data, PF_OutData* out_data, PF_SmartRenderExtra
     if (!output) {
         return err;
     }
-    // Only 8-bit and float buffers are declared; anything else is refused
-    // before either buffer is touched.
+    // Only 8-bit, 16-bit and float buffers are declared; anything else is
+    // refused before either buffer is touched.
     const short bitdepth = extra->input->bitdepth;
-    if (bitdepth != 8 && bitdepth != 32) {
+    if (bitdepth != 8 && bitdepth != 16 && bitdepth != 32) {
         return PF_Err_BAD_CALLBACK_PARAM;
     }
     const PF_Err fillErr = in_data->utils->fill(in_data->effect_ref, nullptr, nullptr, output);

@@ -49,7 +49,7 @@ struct FrameHooks {
 struct FrameRequest {
     ParamValues params;
     Ratio downsampleX;
-    // The layer's pixels in RGBA memory order, 8-bit or float (depth 8 or 32).
+    // The layer's pixels in RGBA memory order, depth 8, 16 or 32.
     ImageView input;
     // Receives the frame in the host's alpha-first order, same depth as the
     // input; already cleared, and left so on every result but kDone.
