@@ -142,42 +142,20 @@ TEST(ListCommand, DefaultPiPLPathIsBesideTheModule) {
     EXPECT_EQ(doc["pipl"]["path"].text,
               module.substr(0, module.rfind('/')) + "/generated/HLV3.pipl");
     EXPECT_EQ(doc["pipl"]["count"].number, 12);
+    EXPECT_EQ(doc["pipl"]["form"].text, "Windows resource");
 }
 
-// Either form of the registration resource decodes and is named: the macOS
-// resource file shows every Windows value (8664 aside) in the same order,
-// its two entry points in between; a file of neither form is refused.
+// Either form of the registration resource decodes and is named.
 TEST(ListCommand, PiPLDecodesBothFormsAndNamesEach) {
-    const std::string list = std::string("list --json --module ") + HLV3_MODULE_PATH + " --pipl ";
-    const minijson::Value windows = minijson::Parse(RunTool(list + HLV3_PIPL_PATH).out)["pipl"];
-    const RunResult mac_run = RunTool(list + HLV3_MAC_RSRC_PATH);
-    ASSERT_EQ(mac_run.status, 0) << mac_run.out;
-    const minijson::Value mac = minijson::Parse(mac_run.out)["pipl"];
-    EXPECT_EQ(windows["form"].text, "Windows resource");
-    EXPECT_EQ(mac["form"].text, "macOS resource file");
-    EXPECT_EQ(mac["error"].kind, minijson::Value::kNull);
-    std::vector<std::pair<std::string, std::string>> expected;  // key, value
-    for (const minijson::Value& p : windows["properties"].items) {
-        if (p["key"].text == "8664") {
-            expected.insert(expected.end(), {{"mi64", "EffectMain"}, {"ma64", "EffectMain"}});
-        } else {
-            expected.emplace_back(p["key"].text, p["value"].text);
-        }
+    const std::string list = std::string("list --module ") + HLV3_MODULE_PATH + " --pipl ";
+    const RunResult mac = RunTool(list + HLV3_MAC_RSRC_PATH);
+    ASSERT_EQ(mac.status, 0) << mac.out;
+    for (const char* line : {"(macOS resource file, 610 bytes, version 0, 13 properties)",
+                             "   5  8BIM ma64 id 0 length 11  EffectMain\n",
+                             "  11  8BIM eGL2 id 0 length  4  0x08201408\n"}) {
+        EXPECT_NE(mac.out.find(line), std::string::npos) << line;
     }
-    ASSERT_EQ(mac["properties"].items.size(), 13u);
-    ASSERT_EQ(expected.size(), 13u);
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(mac["properties"][i]["key"].text, expected[i].first);
-        EXPECT_EQ(mac["properties"][i]["value"].text, expected[i].second);
-    }
-    EXPECT_EQ(mac["properties"][4]["length"].number, 11);
-    const RunResult text =
-        RunTool("list --module " + std::string(HLV3_MODULE_PATH) + " --pipl " + HLV3_MAC_RSRC_PATH);
-    EXPECT_NE(text.out.find("(macOS resource file, 610 bytes, version 0, 13 properties)"),
-              std::string::npos);
-    const RunResult neither = RunTool(list + HLV3_MODULE_PATH);
-    EXPECT_EQ(neither.status, 1);
-    EXPECT_NE(neither.out.find("neither a Windows PiPL resource nor a macOS resource file"),
+    EXPECT_NE(RunTool(list + HLV3_MODULE_PATH).out.find("neither a Windows PiPL resource nor"),
               std::string::npos);
 }
 
