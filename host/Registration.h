@@ -14,8 +14,8 @@
 // This header includes no host header: the build-machine tools that write the
 // PiPL resources compile it natively wherever the build runs, and the host's
 // published headers declare their types for Windows and macOS only.
-// host/Registration.cpp pins every value here against the host's named
-// constants.
+// host/Registration.cpp pins the flags, the name limit and the stage against
+// the host's named constants.
 
 inline constexpr char kEffectName[] = "Halvane 3";
 inline constexpr char kEffectMatchName[] = "KVHLVGL";
