@@ -101,9 +101,13 @@ PF_Err About(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* /*params*/[]
 
     std::string text = "Halvane v" + EffectVersionText();
     text += kAboutBody;
-    if (global) {
+    // Frames render on the GPU when global set-up made a context, else on
+    // the CPU.
+    if (global && global->context) {
         text += "\nGPU Renderer: ";
         text.append(global->glRenderer, strnlen(global->glRenderer, sizeof(global->glRenderer)));
+    } else {
+        text += "\nRenderer: CPU (no OpenGL 3.2 core context)";
     }
     if (text.size() > 255) {
         text.resize(255);

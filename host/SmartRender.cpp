@@ -7,6 +7,10 @@
 #include "host/SuiteHandler.h"
 #include "render/Frame.h"
 #include "render/ScopeGuard.h"
+#include "render/cpu/ParallelFor.h"
+
+#include <cstdio>
+#include <mutex>
 
 namespace {
 
@@ -60,6 +64,42 @@ PF_Err HostCodeOf(const FrameResult& result) {
             return PF_Err_OUT_OF_MEMORY;
     }
     return PF_Err_INTERNAL_STRUCT_DAMAGED;
+}
+
+// Says once per process, on the module's diagnostic stream, that frames
+// render on the GPU, and once that (some) render on the CPU.
+void AnnounceRenderer(bool cpu) {
+    static std::once_flag gpuSaid;
+    static std::once_flag cpuSaid;
+    std::call_once(cpu ? cpuSaid : gpuSaid, [cpu] {
+        std::printf("%s\n", cpu ? "Halvane: rendering on the CPU (no OpenGL 3.2 core context on "
+                                  "this thread, or a frame beyond the GPU's textures)"
+                                : "Halvane: rendering on the GPU (OpenGL 3.2 core)");
+        std::fflush(stdout);
+    });
+}
+
+// One item of the CPU backend's work, as the host's iterate_generic calls it.
+PF_Err RunItem(void* refcon, A_long /*thread*/, A_long item, A_long /*count*/) {
+    (*static_cast<const std::function<void(int)>*>(refcon))(static_cast<int>(item));
+    return PF_Err_NONE;
+}
+
+// The CPU backend's threads are the host's, through iterate_generic, so that
+// the work stays within the host's thread budget; a host that refuses the
+// suite leaves the work to the machine's hardware threads.
+int HostParallelFor(const AEGP_SuiteHandler& suites, int count,
+                    const std::function<void(int)>& body) {
+    PF_Iterate8Suite1* iterate = nullptr;
+    try {
+        iterate = suites.Iterate8Suite1();
+    } catch (...) {
+        iterate = nullptr;
+    }
+    if (!iterate || !iterate->iterate_generic) {
+        return ParallelForOnHardwareThreads(count, body);
+    }
+    return iterate->iterate_generic(count, const_cast<std::function<void(int)>*>(&body), RunItem);
 }
 
 // Renders one frame from `input` into `output` (already cleared by the
@@ -135,7 +175,19 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
         }
         return static_cast<int>(err);
     };
-    const FrameResult result = RenderFrameGL(request, hooks);
+    // Where this thread can have no GL 3.2 core context, or the frame
+    // exceeds the GPU's textures, the CPU renders the same frame. A GL
+    // failure within a frame is not such a case: it ends the frame.
+    FrameResult result = RenderFrameGL(request, hooks);
+    if (result.status == FrameStatus::kNoGpu || result.status == FrameStatus::kTooLarge) {
+        AnnounceRenderer(true);
+        hooks.parallelFor = [&suites](int count, const std::function<void(int)>& body) {
+            return HostParallelFor(suites, count, body);
+        };
+        result = RenderFrameCPU(request, hooks);
+    } else if (result.status == FrameStatus::kDone) {
+        AnnounceRenderer(false);
+    }
     if (result.status != FrameStatus::kDone) {
         return HostCodeOf(result);
     }

@@ -28,7 +28,8 @@ enum class FrameStep {
 // "post-process", "read-back".
 const char* FrameStepName(FrameStep step);
 
-// Called on the rendering thread. Each may be empty.
+// Called on the rendering thread. Each may be empty. The GL notes hold for
+// RenderFrameGL; RenderFrameCPU holds no lock at all.
 struct FrameHooks {
     // After every draw, once the GPU has finished it, with the draws done so
     // far and the frame's total: a non-zero answer stops the frame with that
@@ -42,6 +43,13 @@ struct FrameHooks {
     // the frame's context current and the GL lock held, so that a timer may
     // wait for the GPU (glFinish) at both ends.
     std::function<void(FrameStep step, bool finished)> timing;
+    // CPU backend only: runs body(item) for every item of [0, count), on
+    // threads of the driver's choosing, and returns once all have run: 0, or
+    // a non-zero code when they could not all run (the frame stops with it).
+    // body never throws and may run on several threads at once. Called on
+    // the rendering thread between checks. Empty: the backend spreads the
+    // items over the machine's hardware threads itself.
+    std::function<int(int count, const std::function<void(int item)>& body)> parallelFor;
 };
 
 // What one frame is rendered from. The views' pixels belong to the caller and
@@ -79,3 +87,11 @@ struct FrameResult {
 // context the thread had before is current again, on every path. Never
 // throws but for allocation failures of the standard library.
 FrameResult RenderFrameGL(const FrameRequest& request, const FrameHooks& hooks);
+
+// Renders the same frame on the CPU, bounded by memory only: the same passes,
+// draws and shares as RenderFrameGL, so the same frame within rounding and
+// the same checks (done, total). Needs no GL and takes no lock; the hooks are
+// called on the calling thread (timing without any context). Returns kDone,
+// kStopped, or kNoTargets when its buffers cannot be allocated. Never throws
+// but for allocation failures of the standard library.
+FrameResult RenderFrameCPU(const FrameRequest& request, const FrameHooks& hooks);

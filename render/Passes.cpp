@@ -5,6 +5,7 @@
 #include "gl/Quad.h"
 #include "render/ByteReadback.h"
 #include "render/DrawBudget.h"
+#include "render/DrawPlan.h"
 #include "render/StraightPath.h"
 
 namespace {
@@ -14,26 +15,6 @@ Vec2f Pair(const float v[2]) {
 }
 
 const RectF kUnusedRect = {0.0, 0.0, 1.0, 1.0};
-
-// Reads per sample of the two split loops.
-constexpr int kAberrateReads = 2;
-constexpr int kSourceSumReads = 1;
-
-bool UsesSourceSum(const RenderSettings& s) {
-    return static_cast<float>(s.uniformDistort) != 0.0f;
-}
-
-int64_t Fragments(const PX_FBO& target) {
-    return int64_t{target.renderBuffer.width} * target.renderBuffer.height;
-}
-
-// Samples per draw of the aberrate pass over a width x height target: the
-// straight branch walks cells instead of reading every sample.
-int AberrateSamplesPerDraw(const RenderSettings& s, int width, int height) {
-    return TakesStraightPath(s, width, height)
-               ? StraightSamplesPerDraw(s, width, height)
-               : SamplesPerDraw(int64_t{width} * height, kAberrateReads);
-}
 
 // Counts a finished draw and asks the frame's check whether to go on. The
 // GPU is waited for first, so that the check sees real progress and a
@@ -57,17 +38,6 @@ void Draw(const PX_FBO* target, GLuint program, const UniformMap& u, int useRect
 }
 
 }  // namespace
-
-int CountFrameDraws(const RenderSettings& s, int outputWidth, int outputHeight) {
-    const int64_t fragments = int64_t{outputWidth} * outputHeight;
-    int draws = 1;  // pre-process
-    draws += DrawsFor(s.sampleCount, AberrateSamplesPerDraw(s, outputWidth, outputHeight));
-    draws += s.blurEnabled ? 2 : 0;
-    if (UsesSourceSum(s)) {
-        draws += DrawsFor(s.sampleCount, SamplesPerDraw(fragments, kSourceSumReads));
-    }
-    return draws + 1;  // post-process
-}
 
 namespace {
 
@@ -226,7 +196,9 @@ void RunPostProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTarge
         (*u)["sourceSumL"] = IVEC(1);
         (*u)["sourceSumTexture"] = TEX2D(0);
         DrawInShares(&t->f4, p.postProc, u, s.sampleCount,
-                     SamplesPerDraw(Fragments(t->f4), kSourceSumReads), d);
+                     SourceSumSamplesPerDraw(static_cast<int>(t->f4.renderBuffer.width),
+                                             static_cast<int>(t->f4.renderBuffer.height)),
+                     d);
     }
     (*u)["sourceSumL"] = IVEC(2);
     // The final draw takes no share; set even when no share was drawn (a

@@ -5,6 +5,7 @@
 #include "gl/FrameTargets.h"
 #include "gl/GLPrograms.h"
 #include "gl/Uniforms.h"
+#include "render/DrawPlan.h"
 #include "render/Frame.h"
 #include "render/RenderSettings.h"
 
@@ -21,11 +22,6 @@ struct FrameDraws {
     int total = 0;
     int err = 0;
 };
-
-// Draws a frame of these settings makes at the given output size: one per
-// pass, the aberrate pass and the distortion average split into draws within
-// the bounds of render/DrawBudget.h.
-int CountFrameDraws(const RenderSettings& s, int outputWidth, int outputHeight);
 
 // Makes *t ready for a frame: the targets already in it are kept when their
 // sizes and wrap mode (from the edge option) are the frame's, F4 and `bytes`

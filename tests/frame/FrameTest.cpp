@@ -145,11 +145,31 @@ class FrameTest : public ::testing::Test {
     void SetFloat(int index, double value) { host.Param(index).u.fs_d.value = value; }
     void SetCheck(int index, bool on) { host.Param(index).u.bd.value = on ? 1 : 0; }
 
+    // A frame as the host renders it; with `withoutGL`, as on a machine
+    // without GL: the effect's global block holds no context (global set-up
+    // found none) and a new thread renders it.
+    simhost::RenderedFrame Render() {
+        if (!withoutGL) {
+            return host.RenderFrame();
+        }
+        GlobalData* g = *reinterpret_cast<GlobalData**>(host.GlobalData());
+        const GLContextHandle saved = g->context;
+        g->context = nullptr;
+        simhost::RenderedFrame f;
+        std::thread([&] {
+            f = host.RenderFrame();
+            EXPECT_EQ(local_render_data.get(), nullptr);
+            EXPECT_TRUE(NothingCurrent());
+        }).join();
+        g->context = saved;
+        return f;
+    }
+
     // Renders the layer and compares it with the reference of the same
     // settings; returns the frame.
     simhost::RenderedFrame RenderAndCompare(const simhost::Image& layer) {
         host.SetInputLayer(layer);
-        const simhost::RenderedFrame frame = host.RenderFrame();
+        const simhost::RenderedFrame frame = Render();
         EXPECT_EQ(frame.preRenderErr, PF_Err_NONE);
         EXPECT_EQ(frame.err, PF_Err_NONE);
         EXPECT_TRUE(frame.hasOutput);
@@ -189,6 +209,7 @@ class FrameTest : public ::testing::Test {
     }
 
     simhost::Host host;
+    bool withoutGL = false;
 };
 
 // ---- whole frames against the reference ---------------------------------------
@@ -271,24 +292,28 @@ const FrameCase kCases[] = {
      }},
 };
 
-struct FrameCompare : FrameTest, ::testing::WithParamInterface<std::tuple<FrameCase, int>> {};
+// Each case at each depth, rendered on the GPU and, with GL unavailable, on
+// the CPU: both match the reference within the same tolerances.
+struct FrameCompare : FrameTest, ::testing::WithParamInterface<std::tuple<FrameCase, int, bool>> {};
 
 }  // namespace
 
 TEST_P(FrameCompare, MatchesTheReference) {
     std::get<0>(GetParam()).apply(host);
+    withoutGL = std::get<2>(GetParam());
     RenderAndCompare(MakeLayerOfDepth(24, 16, std::get<1>(GetParam())));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FrameCompare,
                          ::testing::Combine(::testing::ValuesIn(kCases),
-                                            ::testing::Values(8, 16, 32)),
+                                            ::testing::Values(8, 16, 32), ::testing::Bool()),
                          [](const ::testing::TestParamInfo<FrameCompare::ParamType>& info) {
                              const int depth = std::get<1>(info.param);
                              return std::string(std::get<0>(info.param).name) +
                                     (depth == 32   ? "Float"
                                      : depth == 16 ? "SixteenBit"
-                                                   : "EightBit");
+                                                   : "EightBit") +
+                                    (std::get<2>(info.param) ? "OnTheCpu" : "");
                          });
 
 TEST_F(FrameTest, EverySixteenBitValueSurvivesAFrameThatChangesNothing) {
@@ -320,8 +345,12 @@ TEST_F(FrameTest, MoreSamplesThanOneDrawMayTakeMatchTheReference) {
     host.Param(PARAM_ROTATION).u.ad.value = 20000 * 65536;
     SetFloat(PARAM_SCALE, 160);
     SetFloat(PARAM_DISTORT_UNIFORM, -15);
-    RenderAndCompare(MakeLayer(6, 4, true));
-    EXPECT_EQ(host.ProgressReports().back(), std::make_pair(A_long{102}, A_long{102}));
+    for (const bool cpu : {false, true}) {
+        SCOPED_TRACE(cpu ? "CPU" : "GPU");
+        withoutGL = cpu;
+        RenderAndCompare(MakeLayer(6, 4, true));
+        EXPECT_EQ(host.ProgressReports().back(), std::make_pair(A_long{102}, A_long{102}));
+    }
 }
 
 TEST_F(FrameTest, PaddedRowsUploadAndReadBackWithoutShearing) {
@@ -466,13 +495,15 @@ TEST_F(FrameFailure, ProgressCountsEveryDrawAndACancelEndsTheFrameCleared) {
                           {1, PF_Interrupt_CANCEL, 0},
                           {3, PF_Interrupt_CANCEL, 2},
                           {5, PF_Interrupt_CANCEL, 4}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.cancelAt);
+    for (int i = 0; i < 8; ++i) {
+        const Case& c = cases[i % 4];
+        withoutGL = i >= 4;
+        SCOPED_TRACE(std::to_string(c.cancelAt) + (withoutGL ? " on the CPU" : ""));
         const int aborts = host.CallCount("inter.abort");
         const size_t reports = host.ProgressReports().size();
         const int premultiplies = host.CallCount("utils.premultiply");
         host.settings.cancelAtAbortCall = c.cancelAt > 0 ? aborts + c.cancelAt : 0;
-        const simhost::RenderedFrame f = RenderAfterPreRender();
+        const simhost::RenderedFrame f = Render();
         EXPECT_EQ(f.err, c.err);
         const std::vector<std::pair<A_long, A_long>> all = host.ProgressReports();
         ASSERT_EQ(all.size() - reports, c.reports);
@@ -598,26 +629,7 @@ TEST_F(FrameFailure, SixteenBitIterateSuiteRefusedReturns516) {
     ExpectClean();
 }
 
-TEST_F(FrameFailure, AFrameWiderThanTheGPUCanHoldIsRefusedWithAClearedOutput) {
-    GLint maxSize = 0;
-    {
-        const LocalGLStruct* record = local_render_data.get();
-        ASSERT_NE(record, nullptr);
-        SetCurrentContext(record->context);
-        glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
-        SetCurrentContext(nullptr);
-    }
-    ASSERT_GT(maxSize, 0);
-    host.SetInputLayer(MakeLayer(maxSize + 1, 1, false));
-    const simhost::RenderedFrame f = RenderAfterPreRender();
-    EXPECT_EQ(f.err, PF_Err_OUT_OF_MEMORY);
-    ASSERT_TRUE(f.hasOutput);
-    EXPECT_TRUE(AllZero(f.output));
-    EXPECT_EQ(host.LiveWorldCount(), 0u);
-    ExpectClean();
-}
-
-TEST_F(FrameFailure, AnOutputTheGPUCannotHoldIsRefusedToo) {
+TEST_F(FrameFailure, AFrameBeyondTheGPUsTexturesRendersOnTheCpu) {
     GLint maxSize = 0;
     {
         const LocalGLStruct* record = local_render_data.get();
@@ -627,33 +639,58 @@ TEST_F(FrameFailure, AnOutputTheGPUCannotHoldIsRefusedToo) {
         SetCurrentContext(nullptr);
     }
     ASSERT_GT(maxSize, 8);
-    // The input fits; the announced output (grown by 4 on each side) does not.
-    host.SetInputLayer(MakeLayer(maxSize - 4, 1, false));
-    SetFloat(PARAM_POSITION, 4);
-    const simhost::RenderedFrame f = RenderAfterPreRender();
-    ASSERT_TRUE(f.hasOutput);
-    EXPECT_GT(f.output.width, maxSize);
-    EXPECT_EQ(f.err, PF_Err_OUT_OF_MEMORY);
-    EXPECT_TRUE(AllZero(f.output));
-    ExpectClean();
+    // An input one texel too wide; then an input that fits with an announced
+    // output (grown by 4 on each side) that does not.
+    const struct {
+        A_long width;
+        double position;
+    } cases[] = {{maxSize + 1, 0}, {maxSize - 4, 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.width);
+        SetFloat(PARAM_POSITION, c.position);
+        const simhost::RenderedFrame f = RenderAndCompare(MakeLayer(c.width, 1, false));
+        EXPECT_GT(f.output.width, maxSize);
+        EXPECT_EQ(host.LiveWorldCount(), 0u);
+        ExpectClean();
+    }
 }
 
-TEST_F(FrameTest, WithoutAGlobalContextANewThreadGets512AndAClearedOutput) {
-    host.SetInputLayer(MakeLayer(16, 12, false));
-    GlobalData* g = *reinterpret_cast<GlobalData**>(host.GlobalData());
-    const GLContextHandle saved = g->context;
-    g->context = nullptr;  // as after a global set-up that found no GL
-    simhost::RenderedFrame f;
-    std::thread([&] {
-        f = host.RenderFrame();
-        EXPECT_EQ(local_render_data.get(), nullptr);
-        EXPECT_TRUE(NothingCurrent());
-    }).join();
-    g->context = saved;
-    EXPECT_EQ(f.err, PF_Err_INTERNAL_STRUCT_DAMAGED);
-    ASSERT_TRUE(f.hasOutput);
-    EXPECT_TRUE(AllZero(f.output));
+TEST_F(FrameTest, WithoutAGlobalContextANewThreadRendersTheGpuFrameOnTheCpu) {
+    // As after a global set-up that found no GL: the frame renders on the
+    // CPU (Render checks that the thread made no context and left none
+    // current) and equals the GPU's frame of the same settings.
+    SetFloat(PARAM_POSITION, 3);
+    SetFloat(PARAM_BLUR, 2);
+    SetFloat(PARAM_DISTORT_UNIFORM, 10);
+    host.SetInputLayer(MakeLayer(24, 16, false));
+    const simhost::RenderedFrame gpu = Render();
+    withoutGL = true;
+    const simhost::RenderedFrame cpu = Render();
+    ASSERT_EQ(gpu.err, PF_Err_NONE);
+    ASSERT_EQ(cpu.err, PF_Err_NONE);
+    const frameref::HostImage a = ToHost(gpu.output), b = ToHost(cpu.output);
+    ASSERT_EQ(a.pixels.size(), b.pixels.size());
+    int bad = 0;
+    for (size_t i = 0; i < a.pixels.size(); ++i) {
+        const frameref::Argb &p = a.pixels[i], &q = b.pixels[i];
+        // Colour x alpha, as the host's un-premultiply magnifies small alphas.
+        bad += std::max({std::fabs(p.a - q.a), std::fabs(p.r * p.a - q.r * q.a),
+                         std::fabs(p.g * p.a - q.g * q.a), std::fabs(p.b * p.a - q.b * q.a)}) >
+               kByteTol;
+    }
+    EXPECT_EQ(bad, 0);
+    EXPECT_FALSE(AllZero(cpu.output));
     EXPECT_EQ(host.LiveWorldCount(), 0u);
+    // The CPU's work went through the host's iterate_generic, on its threads.
+    int generic = 0;
+    for (const simhost::IterateRecord& r : host.Iterations()) {
+        if (r.key == "PF Iterate8 Suite 1.iterate_generic") {
+            ++generic;
+            EXPECT_EQ(r.result, PF_Err_NONE);
+            EXPECT_GT(r.threadsUsed, 1);
+        }
+    }
+    EXPECT_GT(generic, 0);
 }
 
 TEST_F(FrameTest, TheHostsOwnContextIsCurrentAgainAfterAFrame) {
