@@ -280,6 +280,18 @@ const FrameCase kCases[] = {
          SetF(h, PARAM_POSITION, 3);
          SetA(h, PARAM_HUE_SHIFT, -60);
      }},
+    // 40 samples over 3 pixels: the aberrate pass walks the straight path.
+    {"StraightPathRepeatEdges",
+     [](simhost::Host& h) {
+         SetF(h, PARAM_SAMPLE_COUNT, 40);
+         SetF(h, PARAM_POSITION, 3);
+     }},
+    {"StraightPathBorder",
+     [](simhost::Host& h) {
+         SetF(h, PARAM_SAMPLE_COUNT, 40);
+         SetF(h, PARAM_POSITION, 3);
+         SetB(h, PARAM_REPEAT_EDGE_PIXELS, false);
+     }},
     {"FullTransform",
      [](simhost::Host& h) {
          SetF(h, PARAM_POSITION, 2);
