@@ -90,8 +90,9 @@ std::string RenderFailure(const simhost::RenderedFrame& frame) {
 }
 
 // Renders the plan's frames through one loaded module: global set-up once,
-// then the frames in order. `first` is the already read first input.
-RunFailure RenderFrames(const RenderOptions& o, const FramePlan& plan, ReadResult first,
+// then the frames in order. `*input` holds the already read first input;
+// each later frame is read into it.
+RunFailure RenderFrames(const RenderOptions& o, const FramePlan& plan, ReadResult* input,
                         const std::vector<std::string>& presets,
                         std::vector<FrameReport>* reports) {
     const std::string path = ModuleFilePath(o.module);
@@ -152,17 +153,21 @@ RunFailure RenderFrames(const RenderOptions& o, const FramePlan& plan, ReadResul
         }
         frameStart = Clock::now();
         std::string error;
-        if (i > 0 && !ReadImageFile(plan.inputs[i], &first, &error)) {
+        if (i > 0 && !ReadImageFile(plan.inputs[i], input, &error)) {
             failure = {1, error};
             break;
         }
         FrameReport f;
         f.frame = plan.frames[i];
         f.input = plan.inputs[i];
-        f.inputBits = first.fileBits;
-        const simhost::Image layer = Downsampled(first.image, o.downsample);
-        host.settings.layerWidth = first.image.width;
-        host.settings.layerHeight = first.image.height;
+        f.inputBits = input->fileBits;
+        simhost::Image downsampled;
+        if (o.downsample > 1) {
+            downsampled = Downsampled(input->image, o.downsample);
+        }
+        const simhost::Image& layer = o.downsample > 1 ? downsampled : input->image;
+        host.settings.layerWidth = input->image.width;
+        host.settings.layerHeight = input->image.height;
         host.settings.currentTime = plan.frames[i];
         host.SetInputLayer(layer);
         const simhost::PreRenderOutcome pre = host.PreRender();
@@ -226,7 +231,7 @@ int Run(const RenderOptions& o, bool demo, const ReadResult* card,
     {
         const ReportStream report;
         if (failure.status == 0) {
-            failure = RenderFrames(o, plan, first, presets, &reports);
+            failure = RenderFrames(o, plan, &first, presets, &reports);
         }
         if (failure.status != 0) {
             std::fprintf(stderr, "hlv3host: %s\n", failure.message.c_str());

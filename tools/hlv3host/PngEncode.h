@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// An RGBA PNG file, 8 or 16 bits per channel, not interlaced.
+struct PngRows {
+    // `height` rows of `width` * 4 samples, one after the other, in the
+    // file's byte order (16-bit samples big-endian). Owned by the caller.
+    const unsigned char* data = nullptr;
+    int width = 0;
+    int height = 0;
+    int bits = 8;
+    // Where the top-left pixel lies in layer coordinates: the oFFs chunk.
+    int originX = 0;
+    int originY = 0;
+};
+
+// Writes signature, IHDR, oFFs, IDAT and IEND to `file`. Each row gets the
+// filter with the smallest sum of absolute differences, as libpng chooses
+// it; the rows are deflated at zlib's default level in stripes of whole rows
+// of about kPngStripeBytes, one stripe per thread at a time, joined by sync
+// flushes into the single zlib stream the format asks for. The stripes
+// follow from the image alone, so an image gives the same file on every
+// machine. False with a short reason in *error ("zlib: out of memory",
+// "Write Error") when compressing or writing fails; what was written stays in
+// `file` for the caller to remove.
+bool WritePngRows(std::FILE* file, const PngRows& rows, std::string* error);
+
+// Raw (filtered) bytes per stripe, at least one row.
+constexpr size_t kPngStripeBytes = size_t{2} << 20;
