@@ -4,7 +4,10 @@
 #include <new>
 
 #include "context/Context.h"
+#include "context/GLWorkLock.h"
 #include "gl/Programs.h"
+
+std::recursive_mutex globalMutex;
 
 thread_local std::unique_ptr<LocalGLStruct, tls_ctx_deleter> local_render_data;
 

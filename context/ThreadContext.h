@@ -24,8 +24,9 @@ extern thread_local std::unique_ptr<LocalGLStruct, tls_ctx_deleter> local_render
 // global_data handle, dereferenced directly) holds a context, creates the
 // thread's own context and program set; a failed creation is kept as a
 // record with no context and never retried. Reads nothing else of in_data;
-// out_data is not used. Call it with globalMutex held; it takes tls_mutex
-// (lock order: globalMutex, then tls_mutex). Never throws.
+// out_data is not used. Call it with globalMutex held (context creation is GL
+// work); it takes tls_mutex (lock order: globalMutex, then tls_mutex) and
+// calls nothing of the host. Never throws.
 void InitThreadLocalRenderData(PF_InData* in_data, PF_OutData* out_data);
 
 // This thread's render record, or nullptr when the thread has none. Owned by

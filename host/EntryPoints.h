@@ -14,8 +14,9 @@ extern "C" {
 
 // Receives every command of the host. Never lets an exception escape: a
 // handler's thrown PF_Err becomes the result, anything else becomes
-// PF_Err_OUT_OF_MEMORY. Callable on any host thread; only PF_Cmd_SMART_RENDER
-// is serialised (globalMutex).
+// PF_Err_OUT_OF_MEMORY. Callable on any host thread, several at once; smart
+// renders overlap, their GL work serialised by globalMutex, which no command
+// holds while it calls the host.
 HLV3_EXPORT PF_Err EffectMain(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data,
                               PF_ParamDef* params[], PF_LayerDef* output, void* extra);
 

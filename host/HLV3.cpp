@@ -2,13 +2,8 @@
 // routing of host commands to their handlers.
 #include "host/EntryPoints.h"
 
-#include <mutex>
-
-#include "host/GlobalMutex.h"
 #include "host/Handlers.h"
 #include "host/Registration.h"
-
-std::recursive_mutex globalMutex;
 
 namespace {
 
@@ -39,10 +34,10 @@ PF_Err DispatchCommand(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_
         }
         case PF_Cmd_SMART_PRE_RENDER:
             return SmartPreRender(in_data, out_data, static_cast<PF_PreRenderExtra*>(extra));
-        case PF_Cmd_SMART_RENDER: {
-            const std::lock_guard<std::recursive_mutex> lock(globalMutex);
+        case PF_Cmd_SMART_RENDER:
+            // No lock here: the render holds the GL lock only while it issues
+            // GL commands, never across a call into the host.
             return SmartRender(in_data, out_data, static_cast<PF_SmartRenderExtra*>(extra));
-        }
         default:
             return PF_Err_NONE;
     }

@@ -37,5 +37,6 @@ PF_Err DrawEvent(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[]
 // PF_Cmd_SMART_PRE_RENDER: announces the output extent. Takes no lock.
 PF_Err SmartPreRender(PF_InData* in_data, PF_OutData* out_data, PF_PreRenderExtra* extra);
 
-// PF_Cmd_SMART_RENDER: renders one frame. Always called with globalMutex held.
+// PF_Cmd_SMART_RENDER: renders one frame. Called without any lock; takes
+// globalMutex only around its GL work.
 PF_Err SmartRender(PF_InData* in_data, PF_OutData* out_data, PF_SmartRenderExtra* extra);

@@ -1,6 +1,7 @@
 #include "render/SmartRender.h"
 
 #include "context/Context.h"
+#include "context/GLWorkLock.h"
 #include "context/ThreadContext.h"
 #include "gl/GLApi.h"
 #include "host/Handlers.h"
@@ -83,6 +84,10 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
     // The host may draw with its own context on this thread: it is current
     // again on every way out (a thread that had none is left with none).
     const ScopedCurrentContext restoreHostsContext;
+    // GL work from here on holds the GL lock; each host call lets it go.
+    // Declared after the suites and the temporary world, so that their
+    // releases (host calls) run after it is given back on every way out.
+    GLWorkLock glLock(globalMutex);
     InitThreadLocalRenderData(in_data, out_data);
     LocalGLStruct* record = local_render_data.get();
     if (!record || !record->context || !IsContextCurrent(record->context)) {
@@ -120,7 +125,7 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
     }
 
     UploadToTexture(targets->f0.renderBuffer.id, &temp.world, bitdepth);
-    const PF_Err disposeErr = temp.Dispose();
+    const PF_Err disposeErr = CallHostUnlocked(&glLock, [&temp] { return temp.Dispose(); });
     if (pending == PF_Err_NONE) {
         pending = disposeErr;
     }
@@ -128,13 +133,15 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
     // Between draws the host learns how far the frame got and may cancel it;
     // a cancelled frame leaves the output as cleared and returns the host's
     // answer.
-    const DrawCheck askHost = [in_data](int done, int total) {
-        const PF_InteractCallbacks& inter = in_data->inter;
-        PF_Err err = inter.abort ? inter.abort(in_data->effect_ref) : PF_Err_NONE;
-        if (err == PF_Err_NONE && inter.progress) {
-            err = inter.progress(in_data->effect_ref, done, total);
-        }
-        return err;
+    const DrawCheck askHost = [in_data, &glLock](int done, int total) {
+        return CallHostUnlocked(&glLock, [in_data, done, total] {
+            const PF_InteractCallbacks& inter = in_data->inter;
+            PF_Err err = inter.abort ? inter.abort(in_data->effect_ref) : PF_Err_NONE;
+            if (err == PF_Err_NONE && inter.progress) {
+                err = inter.progress(in_data->effect_ref, done, total);
+            }
+            return err;
+        });
     };
     const PF_Err stopped = RunAllPasses(record->programs, settings, targets, askHost);
     if (stopped != PF_Err_NONE) {
@@ -145,6 +152,7 @@ PF_Err ActuallyRender(PF_InData* in_data, PF_OutData* out_data, PF_EffectWorld* 
     // The host's premultiply runs without this thread's context current.
     boundKeptTargets.RunNow();
     releaseContext.RunNow();
+    glLock.unlock();
 
     if (pending != PF_Err_NONE) {
         return pending;

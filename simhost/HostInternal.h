@@ -5,7 +5,10 @@
 
 #include "simhost/SimHost.h"
 
+#include <condition_variable>
+#include <mutex>
 #include <string>
+#include <thread>
 
 namespace simhost {
 
@@ -46,6 +49,20 @@ struct Host::FaultRec {
     bool throws = false;
     ThrowKind kind = ThrowKind::kInt;
     A_long value = 0;
+};
+
+// A FrameRequest::dependsOn rendered on its own thread while the frame that
+// needs it waits inside checkout_layer_pixels. Owned by the waiting frame's
+// Host::SmartRender, which joins the thread after its command has returned
+// (so that a dependency still blocked by the effect can finish).
+struct Host::DependencyRec {
+    const FrameRequest* frame = nullptr;
+    std::thread thread;
+    std::thread::id threadId;
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    RenderedFrame result;
 };
 
 // Serial of the command running on this thread (0 outside commands).
@@ -97,6 +114,9 @@ struct HostAccess {
     static const Image& InputLayer(Host& h) { return h.inputLayer_; }
     static PF_UtilCallbacks& Utils(Host& h) { return h.utils_; }
     static std::set<Host::Command*>& Live(Host& h) { return h.live_; }
+    static std::map<std::thread::id, std::pair<PF_Cmd, std::string>>& WhereNow(Host& h) {
+        return h.whereNow_;
+    }
     // Fill the parts of PF_UtilCallbacks each source file implements.
     static void FillWorldUtils(PF_UtilCallbacks& utils);
     static void FillIterateUtils(PF_UtilCallbacks& utils);

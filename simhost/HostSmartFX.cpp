@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sstream>
+#include <string>
 
 namespace simhost {
 
@@ -65,7 +67,7 @@ PF_Err CheckoutLayer(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long checkout
         return PF_Err_INVALID_INDEX;
     }
     std::lock_guard<std::recursive_mutex> lock(HostAccess::Mutex(host));
-    const Image& layer = HostAccess::InputLayer(host);
+    const Image& layer = *command->layer;
     const PF_LRect bounds = PF_LRect{0, 0, layer.width, layer.height};
     std::memset(result, 0, sizeof *result);
     result->result_rect = Intersect(req->rect, bounds);
@@ -120,6 +122,47 @@ const LayerCheckout* FindCheckout(const Host::Command& command, A_long id) {
     return found;
 }
 
+std::string Describe(std::thread::id id) {
+    std::ostringstream text;
+    text << "thread " << id;
+    return text.str();
+}
+
+// Renders the frame's dependency on a second thread and waits for it, as the
+// host does for a layer the input needs. Called without the host's lock, so
+// the dependency's own commands can run. False when the wait ran out.
+bool AwaitDependency(Host& host, Host::DependencyRec& dep, const char* key) {
+    dep.thread = std::thread([&host, &dep] {
+        RenderedFrame result = host.RenderFrame(*dep.frame);
+        const std::lock_guard<std::mutex> lock(dep.mutex);
+        dep.result = std::move(result);
+        dep.done = true;
+        dep.finished.notify_all();
+    });
+    dep.threadId = dep.thread.get_id();
+    std::unique_lock<std::mutex> lock(dep.mutex);
+    if (dep.finished.wait_for(lock, host.settings.dependencyWait, [&dep] { return dep.done; })) {
+        return true;
+    }
+    lock.unlock();
+    std::string where = "not inside a command";
+    {
+        const std::lock_guard<std::recursive_mutex> hostLock(HostAccess::Mutex(host));
+        const auto& whereNow = HostAccess::WhereNow(host);
+        const auto it = whereNow.find(dep.threadId);
+        if (it != whereNow.end()) {
+            where = "inside command " + std::to_string(it->second.first) +
+                    ", last host call: " + it->second.second;
+        }
+    }
+    host.Violation(std::string(key) + ": " + Describe(std::this_thread::get_id()) + " waited " +
+                   std::to_string(host.settings.dependencyWait.count()) +
+                   " ms for the frame its input depends on, rendering on " +
+                   Describe(dep.threadId) + ", which is " + where +
+                   " (a lock held across a host call?)");
+    return false;
+}
+
 PF_Err CheckoutLayerPixels(PF_ProgPtr effect_ref, A_long checkout_id, PF_EffectWorld** pixels) {
     constexpr const char* key = "smartrender.checkout_layer_pixels";
     PF_Err err = 0;
@@ -132,6 +175,10 @@ PF_Err CheckoutLayerPixels(PF_ProgPtr effect_ref, A_long checkout_id, PF_EffectW
         return PF_Err_BAD_CALLBACK_PARAM;
     }
     *pixels = nullptr;
+    Host::DependencyRec* const dep = command->dependency;
+    if (dep != nullptr && !dep->thread.joinable() && !AwaitDependency(host, *dep, key)) {
+        return PF_Err_INTERNAL_STRUCT_DAMAGED;
+    }
     std::lock_guard<std::recursive_mutex> lock(HostAccess::Mutex(host));
     command->inputCheckoutCalls.push_back(checkout_id);
     const LayerCheckout* const checkout = FindCheckout(*command, checkout_id);
@@ -145,7 +192,7 @@ PF_Err CheckoutLayerPixels(PF_ProgPtr effect_ref, A_long checkout_id, PF_EffectW
         return PF_Err_NONE;
     auto& world = command->inputWorlds[checkout_id];
     if (!world) {
-        const Image& layer = HostAccess::InputLayer(host);
+        const Image& layer = *command->layer;
         world = std::make_unique<PF_EffectWorld>();
         // The input keeps the row padding of the test's layer image.
         const A_long padding = layer.rowbytes - layer.width * BytesPerPixel(layer.format);
@@ -216,7 +263,7 @@ PF_Err CheckoutOutput(PF_ProgPtr effect_ref, PF_EffectWorld** output) {
         // The output arrives uncleared, as the host's does.
         if (const PF_Err err = HostAccess::MakeWorld(
                 host, *command->outputWorld, rect.right - rect.left, rect.bottom - rect.top,
-                HostAccess::InputLayer(host).format, false, false, 0, key)) {
+                command->layer->format, false, false, 0, key)) {
             command->outputWorld.reset();
             return err;
         }
@@ -376,12 +423,19 @@ const AEGP_LayerSuite7* HostAccess::LayerSuite() {
 // ---- the render flow ------------------------------------------------------------------
 
 PreRenderOutcome Host::PreRender(const PF_RenderRequest* request) {
+    FrameRequest frame;
+    frame.request = request;
+    return PreRender(frame);
+}
+
+PreRenderOutcome Host::PreRender(const FrameRequest& frame) {
     PreRenderOutcome outcome;
-    if (request != nullptr) {
-        outcome.request = *request;
+    if (frame.request != nullptr) {
+        outcome.request = *frame.request;
     } else {
         std::lock_guard<std::recursive_mutex> lock(mu_);
-        outcome.request.rect = PF_LRect{0, 0, inputLayer_.width, inputLayer_.height};
+        const Image& layer = frame.layer != nullptr ? *frame.layer : inputLayer_;
+        outcome.request.rect = PF_LRect{0, 0, layer.width, layer.height};
         outcome.request.field = settings.field;
         outcome.request.channel_mask = PF_ChannelMask_ARGB;
     }
@@ -389,7 +443,7 @@ PreRenderOutcome Host::PreRender(const PF_RenderRequest* request) {
         PF_Cmd_SMART_PRE_RENDER,
         [&](Command& c) -> void* {
             c.preInput.output_request = outcome.request;
-            c.preInput.bitdepth = BitDepthOf(inputLayer_.format);
+            c.preInput.bitdepth = BitDepthOf(c.layer->format);
             HostAccess::FillPreRenderCallbacks(c.preCallbacks);
             c.preExtra.input = &c.preInput;
             c.preExtra.output = &c.preOutput;
@@ -405,21 +459,29 @@ PreRenderOutcome Host::PreRender(const PF_RenderRequest* request) {
                 Violation("pre-render announced result_rect " + Describe(c.preOutput.result_rect) +
                           " outside its max_result_rect " + Describe(c.preOutput.max_result_rect));
             }
-        });
+        },
+        &frame);
     return outcome;
 }
 
 RenderedFrame Host::SmartRender(const PreRenderOutcome& pre) {
+    return SmartRender(pre, FrameRequest{});
+}
+
+RenderedFrame Host::SmartRender(const PreRenderOutcome& pre, const FrameRequest& request) {
     RenderedFrame frame;
     frame.pre = pre;
     frame.preRenderErr = pre.err;
     frame.rect = pre.output.result_rect;
+    DependencyRec dependency;
+    dependency.frame = request.dependsOn;
     frame.err = Dispatch(
         PF_Cmd_SMART_RENDER,
         [&](Command& c) -> void* {
             c.pre = &frame.pre;
+            c.dependency = request.dependsOn != nullptr ? &dependency : nullptr;
             c.renderInput.output_request = pre.request;
-            c.renderInput.bitdepth = BitDepthOf(inputLayer_.format);
+            c.renderInput.bitdepth = BitDepthOf(c.layer->format);
             c.renderInput.pre_render_data = pre.output.pre_render_data;
             HostAccess::FillSmartRenderCallbacks(c.renderCallbacks);
             c.renderExtra.input = &c.renderInput;
@@ -447,7 +509,14 @@ RenderedFrame Host::SmartRender(const PreRenderOutcome& pre) {
                 }
                 HostAccess::DropWorld(*this, &world);
             }
-        });
+        },
+        &request);
+    if (dependency.thread.joinable()) {
+        // A dependency that outlived its wait finishes once the effect lets
+        // it; it is never left running past the frame that asked for it.
+        dependency.thread.join();
+        frame.dependency = std::make_shared<const RenderedFrame>(std::move(dependency.result));
+    }
     if (pre.output.pre_render_data != nullptr &&
         pre.output.delete_pre_render_data_func != nullptr) {
         pre.output.delete_pre_render_data_func(pre.output.pre_render_data);
@@ -456,6 +525,12 @@ RenderedFrame Host::SmartRender(const PreRenderOutcome& pre) {
 }
 
 RenderedFrame Host::RenderFrame(const PF_RenderRequest* request) {
+    FrameRequest frame;
+    frame.request = request;
+    return RenderFrame(frame);
+}
+
+RenderedFrame Host::RenderFrame(const FrameRequest& request) {
     const PreRenderOutcome pre = PreRender(request);
     if (pre.err != 0) {
         RenderedFrame frame;
@@ -469,7 +544,7 @@ RenderedFrame Host::RenderFrame(const PF_RenderRequest* request) {
         }
         return frame;
     }
-    return SmartRender(pre);
+    return SmartRender(pre, request);
 }
 
 std::vector<A_Time> Host::XformTimes() const {

@@ -323,11 +323,18 @@ std::vector<std::string> Host::CallLog() const {
 }
 
 PF_Err Host::Enter(const char* key) {
+    if (settings.hostCallObserver) {
+        settings.hostCallObserver(key);
+    }
     bool doThrow = false;
     ThrowKind kind = ThrowKind::kInt;
     A_long value = 0;
     {
         std::lock_guard<std::recursive_mutex> lock(mu_);
+        const auto where = whereNow_.find(std::this_thread::get_id());
+        if (where != whereNow_.end()) {
+            where->second.second = key;
+        }
         const int n = ++callCounts_[key];
         if (callLog_.size() < settings.callLogLimit) {
             callLog_.emplace_back(key);
@@ -509,13 +516,16 @@ const CommandRecord& Host::LastCommand() const {
     return commands_.back();
 }
 
-std::unique_ptr<Host::Command> Host::NewCommand(PF_Cmd cmd) {
+std::unique_ptr<Host::Command> Host::NewCommand(PF_Cmd cmd, const FrameRequest* frame) {
     auto command = std::make_unique<Command>();
     std::lock_guard<std::recursive_mutex> lock(mu_);
     command->host = this;
     command->serial = nextSerial_++;
     command->cmd = cmd;
     command->thread = std::this_thread::get_id();
+    command->frame = frame;
+    command->layer = frame != nullptr && frame->layer != nullptr ? frame->layer : &inputLayer_;
+    const Image& layer = *command->layer;
     PF_InData& in = command->in;
     HostAccess::FillInteract(in.inter);
     in.utils = &utils_;
@@ -527,7 +537,7 @@ std::unique_ptr<Host::Command> Host::NewCommand(PF_Cmd cmd) {
     in.num_params = static_cast<A_long>(values_.size()) + 1;
     in.what_cpu = 0;
     in.what_fpu = 0;
-    in.current_time = settings.currentTime;
+    in.current_time = frame != nullptr && frame->hasTime ? frame->time : settings.currentTime;
     in.time_step = settings.timeStep;
     in.total_time = settings.totalTime;
     in.local_time_step = settings.timeStep;
@@ -543,10 +553,10 @@ std::unique_ptr<Host::Command> Host::NewCommand(PF_Cmd cmd) {
                                    scale.num);
     };
     in.width = settings.layerWidth != 0 ? settings.layerWidth
-                                        : fullSize(inputLayer_.width, settings.downsampleX);
+                                        : fullSize(layer.width, settings.downsampleX);
     in.height = settings.layerHeight != 0 ? settings.layerHeight
-                                          : fullSize(inputLayer_.height, settings.downsampleY);
-    in.extent_hint = PF_LRect{0, 0, inputLayer_.width, inputLayer_.height};
+                                          : fullSize(layer.height, settings.downsampleY);
+    in.extent_hint = PF_LRect{0, 0, layer.width, layer.height};
     in.output_origin_x = 0;
     in.output_origin_y = 0;
     in.downsample_x = settings.downsampleX;
@@ -570,6 +580,10 @@ PF_Err Host::CallEntry(Command& command, void* extra) {
         nullptr;  // none of the commands this host sends carries an output layer
     const int savedSerial = tls_commandSerial;
     tls_commandSerial = command.serial;
+    {
+        std::lock_guard<std::recursive_mutex> lock(mu_);
+        whereNow_[std::this_thread::get_id()] = {command.cmd, "none yet"};
+    }
     PF_Err result = 0;
     void* const contextBefore = settings.checkGLContext ? CurrentGLContextOfThread() : nullptr;
     try {
@@ -580,6 +594,10 @@ PF_Err Host::CallEntry(Command& command, void* extra) {
         result = PF_Err_INTERNAL_STRUCT_DAMAGED;
     }
     tls_commandSerial = savedSerial;
+    {
+        std::lock_guard<std::recursive_mutex> lock(mu_);
+        whereNow_.erase(std::this_thread::get_id());
+    }
     if (settings.checkGLContext) {
         void* const contextAfter = CurrentGLContextOfThread();
         if (contextAfter != contextBefore) {
@@ -597,7 +615,8 @@ PF_Err Host::Send(PF_Cmd cmd, void* extra) {
 }
 
 PF_Err Host::Dispatch(PF_Cmd cmd, const std::function<void*(Command&)>& prepare,
-                      const std::function<void(Command&, PF_Err)>& collect) {
+                      const std::function<void(Command&, PF_Err)>& collect,
+                      const FrameRequest* frame) {
     {
         std::lock_guard<std::recursive_mutex> lock(mu_);
         if (setdownSent_)
@@ -613,7 +632,7 @@ PF_Err Host::Dispatch(PF_Cmd cmd, const std::function<void*(Command&)>& prepare,
         if (cmd == PF_Cmd_PARAMS_SETUP && paramsSetupSent_)
             Violation("PARAMS_SETUP sent twice");
     }
-    std::unique_ptr<Command> command = NewCommand(cmd);
+    std::unique_ptr<Command> command = NewCommand(cmd, frame);
     const bool smart = cmd == PF_Cmd_SMART_PRE_RENDER || cmd == PF_Cmd_SMART_RENDER;
     {
         std::lock_guard<std::recursive_mutex> lock(mu_);

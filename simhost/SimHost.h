@@ -25,8 +25,11 @@
 //
 // Threads. Every callback and suite function may be called from any thread,
 // as the host allows; concurrent smart renders are supported (RenderFrame from
-// several threads). Test-facing setters (settings, Param(), SetInputLayer)
-// must not race with commands in flight.
+// several threads, each frame with its own FrameRequest: layer, time and so
+// parameter values), and so is a frame whose input checkout renders another
+// frame on a second thread and waits for it (FrameRequest::dependsOn), as
+// under the host's multi-frame rendering. Test-facing setters (settings,
+// Param(), SetInputLayer) must not race with commands in flight.
 //
 // Fault injection. Every callback and suite function the host implements
 // starts by counting its call under a key "<table>.<member>":
@@ -86,6 +89,7 @@
 #include "simhost/Image.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -166,6 +170,12 @@ struct HostSettings {
     bool inputPixelsMissing = false;
     // Smart render: checkout_output hands out a null world (no error).
     bool outputMissing = false;
+    // How long checkout_layer_pixels waits for a FrameRequest::dependsOn.
+    std::chrono::milliseconds dependencyWait{60000};
+    // Called on the calling thread at the start of every callback and suite
+    // function, with its key, before faults apply; may be empty. Lets a test
+    // look at the effect's state whenever it calls the host.
+    std::function<void(const char* key)> hostCallObserver;
 };
 
 // One parameter check-out made through inter.checkout_param.
@@ -199,6 +209,27 @@ struct PreRenderOutcome {
     std::vector<std::vector<unsigned char>> mixIns;  // every GuidMixInPtr buffer, in call order
 };
 
+struct RenderedFrame;
+
+// One frame as the host asks for it under multi-frame rendering, where frames
+// of one effect render on several threads at once. Members left unset take
+// the host's own: the request (null: the whole layer), the layer image (null:
+// InputLayer()) and the time (parameter values set with SetParamAt apply).
+// Pointed-to records must outlive the render.
+struct FrameRequest {
+    const PF_RenderRequest* request = nullptr;
+    const Image* layer = nullptr;
+    bool hasTime = false;
+    A_long time = 0;
+    // The frame the input depends on (a precomp layer carrying this effect
+    // too): the host renders it on a second thread inside the first
+    // checkout_layer_pixels and waits for it before the checkout returns.
+    // The wait is bounded by HostSettings::dependencyWait; a frame still
+    // unfinished then is a violation naming both threads and where each is,
+    // and the checkout fails.
+    const FrameRequest* dependsOn = nullptr;
+};
+
 // What one smart render produced.
 struct RenderedFrame {
     PF_Err preRenderErr = 0;
@@ -210,6 +241,9 @@ struct RenderedFrame {
     PF_LRect rect = {};                  // where the output lies in layer coordinates
     bool outputCheckedOut = false;       // the effect called checkout_output
     std::vector<A_long> inputCheckouts;  // checkout ids given to checkout_layer_pixels
+    // FrameRequest::dependsOn, as rendered inside the input checkout (null
+    // when the frame had none or the checkout never came).
+    std::shared_ptr<const RenderedFrame> dependency;
 };
 
 // The result of one command, as the host saw it.
@@ -348,10 +382,14 @@ class Host {
     size_t LiveWorldCount() const;
     // Smart pre-render with the given request (null: the whole layer).
     PreRenderOutcome PreRender(const PF_RenderRequest* request = nullptr);
+    PreRenderOutcome PreRender(const FrameRequest& frame);
     // Smart render after `pre`: allocates the output at pre.output.result_rect.
     RenderedFrame SmartRender(const PreRenderOutcome& pre);
-    // Pre-render, then (when it succeeded) smart render.
+    RenderedFrame SmartRender(const PreRenderOutcome& pre, const FrameRequest& frame);
+    // Pre-render, then (when it succeeded) smart render. Callable from
+    // several threads at once, each frame with its own FrameRequest.
     RenderedFrame RenderFrame(const PF_RenderRequest* request = nullptr);
+    RenderedFrame RenderFrame(const FrameRequest& frame);
     std::vector<IterateRecord> Iterations() const;
     // Every progress() report (count, total) in call order.
     std::vector<std::pair<A_long, A_long>> ProgressReports() const;
@@ -370,6 +408,7 @@ class Host {
     struct WorldRec;
     struct SuiteRec;
     struct FaultRec;
+    struct DependencyRec;
 
   private:
     friend struct HostAccess;
@@ -377,13 +416,14 @@ class Host {
     void BuildTables();
     void EndOfCommandChecks(Command& command);
     void EndOfLifeChecks();
-    std::unique_ptr<Command> NewCommand(PF_Cmd cmd);
+    std::unique_ptr<Command> NewCommand(PF_Cmd cmd, const FrameRequest* frame);
     PF_Err CallEntry(Command& command, void* extra);
     // Sends `cmd`: prepare() returns the extra (it may fill command-owned
     // records), collect() reads what the command left before the host's
     // end-of-command checks run.
     PF_Err Dispatch(PF_Cmd cmd, const std::function<void*(Command&)>& prepare,
-                    const std::function<void(Command&, PF_Err)>& collect);
+                    const std::function<void(Command&, PF_Err)>& collect,
+                    const FrameRequest* frame = nullptr);
 
     mutable std::recursive_mutex mu_;
     std::vector<std::string> violations_;  // not yet taken
@@ -418,6 +458,9 @@ class Host {
     Image inputLayer_;
     std::vector<IterateRecord> iterations_;
     std::vector<std::pair<A_long, A_long>> progressReports_;
+    // Per thread inside a command: the command and the last host call it
+    // made, for the message of a dependency wait that ran out.
+    std::map<std::thread::id, std::pair<PF_Cmd, std::string>> whereNow_;
     std::vector<A_Time> xformTimes_;
 
     PF_UtilCallbacks utils_ = {};
@@ -431,6 +474,10 @@ struct Host::Command {
     int serial = 0;
     PF_Cmd cmd = 0;
     std::thread::id thread;  // the thread the command arrived on
+    const Image* layer =
+        nullptr;  // the frame's layer image (the host's unless a FrameRequest says)
+    const FrameRequest* frame = nullptr;  // smart commands sent for a FrameRequest
+    DependencyRec* dependency = nullptr;  // smart render: frame->dependsOn in flight
     PF_InData in = {};
     PF_OutData out = {};
     std::vector<PF_ParamDef> paramValues;  // params[] storage

@@ -617,31 +617,6 @@ TEST_F(FrameTest, WithoutAGlobalContextANewThreadGets512AndAClearedOutput) {
     EXPECT_EQ(host.LiveWorldCount(), 0u);
 }
 
-TEST_F(FrameTest, FramesOnSeveralThreadsAtOnceAllMatch) {
-    // Each thread gets its own context; the render lock keeps frames apart.
-    SetFloat(PARAM_POSITION, 3);
-    SetFloat(PARAM_BLUR, 1.5);
-    const simhost::Image layer = MakeLayer(24, 16, true);
-    host.SetInputLayer(layer);
-    const simhost::RenderedFrame single = host.RenderFrame();
-    ASSERT_EQ(single.err, PF_Err_NONE);
-    std::vector<simhost::RenderedFrame> frames(3);
-    std::vector<std::thread> threads;
-    for (simhost::RenderedFrame& f : frames) {
-        threads.emplace_back([&] {
-            f = host.RenderFrame();
-            EXPECT_TRUE(NothingCurrent());
-        });
-    }
-    for (std::thread& t : threads) {
-        t.join();
-    }
-    for (const simhost::RenderedFrame& f : frames) {
-        EXPECT_EQ(f.err, PF_Err_NONE);
-        EXPECT_TRUE(f.output.SamePixels(single.output));
-    }
-}
-
 TEST_F(FrameTest, TheHostsOwnContextIsCurrentAgainAfterAFrame) {
     // A host that draws with GL on the thread it lends keeps its context:
     // the frame's own context is current only while the frame renders.

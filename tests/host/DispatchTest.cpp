@@ -1,19 +1,14 @@
 // EffectMain: which commands reach a handler, what the silent ones leave
-// alone, how thrown values become results, the registration callback, and the
-// render lock.
+// alone, how thrown values become results, and the registration callback.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
-#include <future>
 #include <new>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
 #include "host/EntryPoints.h"
-#include "host/GlobalMutex.h"
 #include "host/SuiteHandler.h"
 #include "tests/host/FakeHost.h"
 
@@ -225,165 +220,6 @@ TEST(Registration, NoCallbackOrAThrowingOneIsAnErrorNotACrash) {
               PF_Err_INVALID_CALLBACK);
     EXPECT_EQ(PluginDataEntryFunction(nullptr, &ThrowingRegistration, nullptr, nullptr, nullptr),
               PF_Err_OUT_OF_MEMORY);
-}
-
-// --- the render lock --------------------------------------------------------------
-
-// Observation points inside a smart render: every host call the handler makes
-// is one. Each records how many renders are inside at once and whether another
-// thread could take globalMutex at that moment.
-struct RenderObserver {
-    std::atomic<int> inside{0};
-    std::atomic<int> max_inside{0};
-    std::atomic<int> observations{0};
-    std::atomic<int> lock_free_observations{0};
-    bool throw_bad_alloc = false;
-
-    void Observe() {
-        const int now = ++inside;
-        int seen = max_inside.load();
-        while (now > seen && !max_inside.compare_exchange_weak(seen, now)) {
-        }
-        ++observations;
-        const bool other_thread_locked = std::async(std::launch::async, [] {
-                                             if (globalMutex.try_lock()) {
-                                                 globalMutex.unlock();
-                                                 return true;
-                                             }
-                                             return false;
-                                         }).get();
-        if (other_thread_locked) {
-            ++lock_free_observations;
-        }
-        for (int i = 0; i < 50; ++i) {
-            std::this_thread::yield();
-        }
-        --inside;
-    }
-};
-
-RenderObserver* observer = nullptr;
-
-PF_Err ObservedCheckoutLayer(PF_ProgPtr, A_long, PF_EffectWorld** pixels) {
-    observer->Observe();
-    if (observer->throw_bad_alloc) {
-        throw std::bad_alloc();
-    }
-    *pixels = nullptr;
-    return PF_Err_INTERNAL_STRUCT_DAMAGED;
-}
-
-PF_Err ObservedCheckoutOutput(PF_ProgPtr, PF_EffectWorld** output) {
-    observer->Observe();
-    *output = nullptr;
-    return PF_Err_INTERNAL_STRUCT_DAMAGED;
-}
-
-SPErr ObservedRefusingAcquire(const char*, int32, const void** suite) {
-    observer->Observe();
-    *suite = nullptr;
-    return kSPSuiteNotFoundError;
-}
-
-SPErr ObservedRelease(const char*, int32) {
-    return kSPNoError;
-}
-
-// One smart-render call whose every host call is observed and fails.
-struct ObservedRender {
-    SPBasicSuite basic{};
-    PF_InData in_data{};
-    PF_OutData out_data{};
-    PF_SmartRenderInput input{};
-    PF_SmartRenderCallbacks cb{};
-    PF_SmartRenderExtra extra{};
-    ObservedRender() {
-        basic.AcquireSuite = &ObservedRefusingAcquire;
-        basic.ReleaseSuite = &ObservedRelease;
-        in_data.pica_basicP = &basic;
-        input.bitdepth = 8;
-        cb.checkout_layer_pixels = &ObservedCheckoutLayer;
-        cb.checkout_output = &ObservedCheckoutOutput;
-        extra.input = &input;
-        extra.cb = &cb;
-    }
-    PF_Err Run() {
-        return EffectMain(PF_Cmd_SMART_RENDER, &in_data, &out_data, nullptr, nullptr, &extra);
-    }
-};
-
-bool OtherThreadCanLock() {
-    return std::async(std::launch::async,
-                      [] {
-                          if (globalMutex.try_lock()) {
-                              globalMutex.unlock();
-                              return true;
-                          }
-                          return false;
-                      })
-        .get();
-}
-
-TEST(RenderLock, SmartRendersOnTwoThreadsNeverOverlap) {
-    RenderObserver watch;
-    observer = &watch;
-    auto renders = [] {
-        for (int i = 0; i < 40; ++i) {
-            ObservedRender render;
-            render.Run();
-        }
-    };
-    std::thread a(renders), b(renders);
-    a.join();
-    b.join();
-    observer = nullptr;
-    EXPECT_TRUE(OtherThreadCanLock());
-    if (watch.observations == 0) {
-        GTEST_SKIP() << "the smart-render handler makes no host call to observe";
-    }
-    EXPECT_EQ(watch.max_inside.load(), 1);
-    EXPECT_EQ(watch.lock_free_observations.load(), 0);
-}
-
-TEST(RenderLock, ReleasedOnEveryWayOutAndReentrantOnTheSameThread) {
-    RenderObserver watch;
-    watch.throw_bad_alloc = true;
-    observer = &watch;
-    {
-        ObservedRender render;
-        const PF_Err err = render.Run();
-        if (watch.observations > 0) {
-            EXPECT_NE(err, PF_Err_NONE);
-        }
-        EXPECT_TRUE(OtherThreadCanLock());
-    }
-    {
-        // A thread that already holds the lock can still render.
-        const std::lock_guard<std::recursive_mutex> held(globalMutex);
-        ObservedRender render;
-        render.Run();
-        EXPECT_FALSE(OtherThreadCanLock());
-    }
-    EXPECT_TRUE(OtherThreadCanLock());
-    observer = nullptr;
-}
-
-TEST(RenderLock, OtherCommandsTakeNoLock) {
-    // With globalMutex held by another thread, parameter set-up still runs.
-    std::promise<void> locked, done;
-    std::thread holder([&] {
-        const std::lock_guard<std::recursive_mutex> held(globalMutex);
-        locked.set_value();
-        done.get_future().wait();
-    });
-    locked.get_future().wait();
-    FakeHost host;
-    EXPECT_EQ(
-        EffectMain(PF_Cmd_PARAMS_SETUP, &host.in_data, &host.out_data, nullptr, nullptr, nullptr),
-        PF_Err_NONE);
-    EXPECT_EQ(host.params.size(), 56u);
-    done.set_value();
-    holder.join();
 }
 
 }  // namespace

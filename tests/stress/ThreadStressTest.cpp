@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <fstream>
@@ -193,6 +194,15 @@ TEST(ThreadStress, EightThreadsFiftyFramesEachWithCommandsInBetween) {
     Barrier done;
     std::vector<simhost::RenderedFrame> frames(kRenderThreads);
     std::atomic<int> failures{0};
+    // In the first round, a frame's first progress report waits (bounded)
+    // for a second render to hold its context: frames overlap, their host
+    // calls made without the GL lock.
+    host.settings.progressObserver = [](A_long count, A_long) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (count == 1 && g_holders < 2 && std::chrono::steady_clock::now() < until) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    };
     long residentAfterWarmUp = 0;
 
     auto renderThread = [&](int slot, int firstRound, int lastRound) {
@@ -249,6 +259,7 @@ TEST(ThreadStress, EightThreadsFiftyFramesEachWithCommandsInBetween) {
             EXPECT_EQ(f.err, PF_Err_NONE) << "round " << round;
             EXPECT_TRUE(f.output.SamePixels(frames[0].output)) << "round " << round;
         }
+        host.settings.progressObserver = nullptr;
         if (round == kRoundsPerEpoch - 1) {
             residentAfterWarmUp = ResidentBytes();
         }
@@ -265,7 +276,7 @@ TEST(ThreadStress, EightThreadsFiftyFramesEachWithCommandsInBetween) {
                 growth / ((kRounds - kRoundsPerEpoch) * kRenderThreads));
 
     EXPECT_EQ(failures, 0);
-    EXPECT_EQ(g_mostHolders, 1) << "smart renders overlapped on the GPU";
+    EXPECT_GE(g_mostHolders, 2) << "smart renders never overlapped";
     EXPECT_EQ(g_contextsCreated - g_contextsDestroyed, globalContexts);
     EXPECT_EQ(ui.OpenEffectRefs(), 0);
     EXPECT_EQ(ui.OpenStreams(), 0);

@@ -194,7 +194,7 @@ void PrintUsage(std::FILE* to) {
         "--clock cpu measures this process's CPU time instead of wall time: on a\n"
         "software rasterizer that is the work done, whatever else the machine runs.\n"
         "Defaults: --sizes 1080 --depths 8,32 --cases single,auto,transform,fixed\n"
-        "--clock wall.\n");
+        "--clock wall. With --threads 1,2,4: whole frames on several threads.\n");
 }
 
 bool Has(const std::string& list, const std::string& item) {
@@ -230,6 +230,10 @@ std::vector<std::string> Split(const std::string& list) {
 }  // namespace
 
 int RunBench(int argc, char** argv) {
+    if (std::find_if(argv, argv + argc,
+                     [](const char* a) { return std::string(a) == "--threads"; }) != argv + argc) {
+        return RunThreadBench(argc, argv);
+    }
     int k = 3;
     TimeBase base = TimeBase::Wall;
     std::string sizes = "1080", depths = "8,32", cases = "single,auto,transform,fixed";

@@ -8,4 +8,6 @@ int RunParams(int argc, char** argv);
 int RunRender(int argc, char** argv);
 int RunDemo(int argc, char** argv);
 int RunBench(int argc, char** argv);
+// `bench --threads`: whole frames through the module on several threads.
+int RunThreadBench(int argc, char** argv);
 int RunBanner(int argc, char** argv);
