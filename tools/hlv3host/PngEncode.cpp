@@ -78,13 +78,23 @@ void FilterBytes(const unsigned char* row, const unsigned char* prior, size_t n,
     }
 }
 
-// Adds the weights of the five filters' bytes for sample `x` to `sums`.
-void AddWeights(int x, int a, int b, int c, unsigned sums[5]) {
-    sums[0] += Weight(x);
-    sums[1] += Weight(x - a);
-    sums[2] += Weight(x - b);
-    sums[3] += Weight(x - (a + b) / 2);
-    sums[4] += Weight(x - Paeth(a, b, c));
+// Adds the five filters' weights over bytes [from, to) of a row to `sums`:
+// the first pixel's bytes (0 to bpp) see zeros to their left, the others
+// their left neighbours, so the loop over those needs no check.
+template <bool firstPixel>
+void AddWeights(const unsigned char* row, const unsigned char* prior, size_t from, size_t to,
+                size_t bpp, unsigned sums[5]) {
+    unsigned none = 0, sub = 0, up = 0, average = 0, paeth = 0;
+    for (size_t i = from; i < to; ++i) {
+        const int x = row[i], b = prior[i];
+        const int a = firstPixel ? 0 : row[i - bpp], c = firstPixel ? 0 : prior[i - bpp];
+        none += Weight(x);
+        sub += Weight(x - a);
+        up += Weight(x - b);
+        average += Weight(x - (a + b) / 2);
+        paeth += Weight(x - Paeth(a, b, c));
+    }
+    sums[0] += none, sums[1] += sub, sums[2] += up, sums[3] += average, sums[4] += paeth;
 }
 
 // Writes the filter type byte and the filtered row (n bytes) to `out`;
@@ -93,12 +103,8 @@ void FilterRow(const unsigned char* row, const unsigned char* prior, size_t n, s
                unsigned char* out) {
     unsigned sums[5] = {0, 0, 0, 0, 0};
     const size_t first = std::min(bpp, n);
-    for (size_t i = 0; i < first; ++i) {
-        AddWeights(row[i], 0, prior[i], 0, sums);
-    }
-    for (size_t i = first; i < n; ++i) {
-        AddWeights(row[i], row[i - bpp], prior[i], prior[i - bpp], sums);
-    }
+    AddWeights<true>(row, prior, 0, first, bpp, sums);
+    AddWeights<false>(row, prior, first, n, bpp, sums);
     const int type = static_cast<int>(std::min_element(sums, sums + 5) - sums);
     out[0] = static_cast<unsigned char>(type);
     using Filter =
