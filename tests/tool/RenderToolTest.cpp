@@ -389,16 +389,22 @@ TEST(RenderTool, SixteenBitPngAndFloatExrKeepTheirValuesThroughAnIdentitySetting
 
 // PNG files are deflated in stripes of rows on several threads: every value
 // of a frame larger than one stripe reads back through libpng unchanged, at
-// 8 and 16 bits, with its offset; the first row and column (whose filters
-// see zeros) and the rows where stripes meet included.
+// 8 and 16 bits, with its offset. Rows that alternate 200 and 100 take the
+// Average filter, which reads the row above: so on the first row and where
+// stripes meet (at 8 and at 16 bits), which must see zeros and the real row
+// above.
 TEST(RenderTool, PngFilesOfManyStripesReadBackUnchanged) {
-    const int w = 701, h = 2 * static_cast<int>(kPngStripeBytes / (w * 4)) + 3;
+    const int w = 701, rows8 = int(kPngStripeBytes / (w * 4 + 1)), h = 2 * rows8 + 3;
+    const int rows16 = int(kPngStripeBytes / (w * 8 + 1));
     simhost::Image image = simhost::Image::Make8(w, h);
     for (A_long y = 0; y < h; ++y) {
         for (A_long x = 0; x < w; ++x) {  // smooth where y is even, noise where odd
             const unsigned n = y % 2 == 0 ? unsigned(x + y) : (unsigned(x) * 2654435761u ^ y) >> 7;
-            image.At8(x, y) = PF_Pixel{static_cast<A_u_char>(n >> 8), static_cast<A_u_char>(n),
-                                       static_cast<A_u_char>(n * 3), static_cast<A_u_char>(y)};
+            const A_u_char alternate = x % 2 == 0 ? 200 : 100;
+            image.At8(x, y) =
+                y % rows8 == 0 || y % rows16 == 0
+                    ? PF_Pixel{alternate, alternate, alternate, alternate}
+                    : PF_Pixel{A_u_char(n >> 8), A_u_char(n), A_u_char(n * 3), A_u_char(y)};
         }
     }
     const std::string path = Temp("stripes.png");

@@ -196,13 +196,11 @@ void PixelRGBA(const simhost::Image& image, A_long x, A_long y, float v[4]) {
 
 bool WritePNG(const std::string& path, const simhost::Image& image, const WriteOptions& o,
               std::string* error) {
-    const unsigned maximum = o.bits == 16 ? 65535 : 255;
-    const size_t rowBytes = static_cast<size_t>(image.width) * 4 * (o.bits / 8);
-    std::vector<unsigned char> pixels(rowBytes * static_cast<size_t>(image.height));
+    PngRows rows;
     const bool bytesAsTheyAre = o.bits == 8 && image.format == PF_PixelFormat_ARGB32;
-    for (A_long y = 0; y < image.height; ++y) {
-        unsigned char* row = pixels.data() + rowBytes * static_cast<size_t>(y);
-        for (A_long x = 0; x < image.width; ++x, row += 4 * (o.bits / 8)) {
+    rows.fill = [&image, &o, bytesAsTheyAre](int y, unsigned char* row) {
+        const unsigned maximum = o.bits == 16 ? 65535 : 255;
+        for (A_long x = 0; x < image.width; ++x, row += o.bits / 2) {
             if (bytesAsTheyAre) {
                 const PF_Pixel& p = image.At8(x, y);
                 row[0] = p.red, row[1] = p.green, row[2] = p.blue, row[3] = p.alpha;
@@ -220,19 +218,17 @@ bool WritePNG(const std::string& path, const simhost::Image& image, const WriteO
                 }
             }
         }
-    }
-    const File file(std::fopen(path.c_str(), "wb"));
-    if (!file) {
-        *error = path + ": " + std::strerror(errno);
-        return false;
-    }
-    PngRows rows;
-    rows.data = pixels.data();
+    };
     rows.width = image.width;
     rows.height = image.height;
     rows.bits = o.bits;
     rows.originX = o.originX;
     rows.originY = o.originY;
+    const File file(std::fopen(path.c_str(), "wb"));
+    if (!file) {
+        *error = path + ": " + std::strerror(errno);
+        return false;
+    }
     std::string reason;
     if (!WritePngRows(file.get(), rows, &reason)) {
         *error = path + ": writing the PNG failed (" + reason + ")";

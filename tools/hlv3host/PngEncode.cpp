@@ -9,6 +9,7 @@
 #include <cstring>
 #include <exception>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -129,11 +130,15 @@ void CompressStripe(const PngRows& rows, bool last, Stripe* s) {
     const size_t n = static_cast<size_t>(rows.width) * 4 * (rows.bits / 8);
     const size_t bpp = rows.bits / 2;
     Bytes filtered((n + 1) * static_cast<size_t>(s->count));
-    const Bytes zeros(s->first == 0 ? n : 0);
+    Bytes above(n, 0), row(n);  // zeros above the first row
+    if (s->first > 0) {
+        rows.fill(s->first - 1, above.data());
+    }
     for (int k = 0; k < s->count; ++k) {
-        const size_t y = static_cast<size_t>(s->first + k);
-        FilterRow(rows.data + y * n, y > 0 ? rows.data + (y - 1) * n : zeros.data(), n, bpp,
+        rows.fill(s->first + k, row.data());
+        FilterRow(row.data(), above.data(), n, bpp,
                   filtered.data() + (n + 1) * static_cast<size_t>(k));
+        std::swap(above, row);
     }
     s->rawBytes = static_cast<uLong>(filtered.size());
     s->adler = adler32(adler32(0, nullptr, 0), filtered.data(), uInt(filtered.size()));

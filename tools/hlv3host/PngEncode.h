@@ -1,13 +1,16 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 // An RGBA PNG file, 8 or 16 bits per channel, not interlaced.
 struct PngRows {
-    // `height` rows of `width` * 4 samples, one after the other, in the
-    // file's byte order (16-bit samples big-endian). Owned by the caller.
-    const unsigned char* data = nullptr;
+    // Writes row `y` (`width` * 4 samples in the file's byte order, 16-bit
+    // samples big-endian) to `out`. Called on several threads at once, for
+    // every row once and for the row above each stripe once more, so it may
+    // only read what it shares.
+    std::function<void(int y, unsigned char* out)> fill;
     int width = 0;
     int height = 0;
     int bits = 8;
