@@ -31,7 +31,9 @@ void PutChunk(Bytes* out, const char* type, const unsigned char* data, size_t si
     PutU32(out, static_cast<std::uint32_t>(size));
     const size_t start = out->size();
     out->insert(out->end(), type, type + 4);
-    out->insert(out->end(), data, data + size);
+    if (size > 0) {  // IEND has no data (and a null pointer for it)
+        out->insert(out->end(), data, data + size);
+    }
     PutU32(out, static_cast<std::uint32_t>(crc32(0, out->data() + start, uInt(size + 4))));
 }
 
