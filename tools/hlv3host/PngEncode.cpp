@@ -168,7 +168,7 @@ bool CompressStripes(const PngRows& rows, std::vector<Stripe>* stripes) {
             try {
                 CompressStripe(rows, i + 1 == stripes->size(), &(*stripes)[i]);
             } catch (const std::exception&) {
-                (*stripes)[i].ok = false;  // out of memory: reported below
+                (*stripes)[i].ok = false;  // out of memory: a zlib error below
             }
         }
     };
@@ -192,6 +192,10 @@ bool CompressStripes(const PngRows& rows, std::vector<Stripe>* stripes) {
 }  // namespace
 
 bool WritePngRows(std::FILE* file, const PngRows& rows, std::string* error) {
+    if (rows.width <= 0 || rows.height <= 0) {
+        *error = "Invalid IHDR data";  // libpng's words: PNG has no empty image
+        return false;
+    }
     const size_t n = static_cast<size_t>(rows.width) * 4 * (rows.bits / 8);
     const int perStripe = static_cast<int>(std::max<size_t>(1, kPngStripeBytes / (n + 1)));
     std::vector<Stripe> stripes;
@@ -201,7 +205,7 @@ bool WritePngRows(std::FILE* file, const PngRows& rows, std::string* error) {
         stripes.back().count = std::min(perStripe, rows.height - y);
     }
     if (!CompressStripes(rows, &stripes)) {
-        *error = "zlib: out of memory";
+        *error = "zlib error";
         return false;
     }
     // zlib header: deflate, 32 KiB window, default level.

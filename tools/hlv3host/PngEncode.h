@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -25,9 +26,10 @@ struct PngRows {
 // of about kPngStripeBytes, one stripe per thread at a time, joined by sync
 // flushes into the single zlib stream the format asks for. The stripes
 // follow from the image alone, so an image gives the same file on every
-// machine. False with a short reason in *error ("zlib: out of memory",
-// "Write Error") when compressing or writing fails; what was written stays in
-// `file` for the caller to remove.
+// machine. False with a short reason in *error, in libpng's words ("Invalid
+// IHDR data" for an empty image, "zlib error", "Write Error"), when the image
+// is empty or compressing or writing fails; what was written stays in `file`
+// for the caller to remove.
 bool WritePngRows(std::FILE* file, const PngRows& rows, std::string* error);
 
 // Raw (filtered) bytes per stripe, at least one row.
