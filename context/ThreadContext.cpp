@@ -30,7 +30,7 @@ void tls_ctx_deleter::operator()(LocalGLStruct* record) const noexcept {
     delete record;
 }
 
-void InitThreadLocalRenderData(PF_InData* in_data, PF_OutData* /*out_data*/) {
+void InitThreadLocalRenderData(const LocalGLStruct* global) {
     static std::mutex tls_mutex;
     const std::lock_guard<std::mutex> lock(tls_mutex);
 
@@ -38,11 +38,6 @@ void InitThreadLocalRenderData(PF_InData* in_data, PF_OutData* /*out_data*/) {
         SetCurrentContext(local_render_data->context);
         return;
     }
-
-    if (!in_data || !in_data->global_data) {
-        return;
-    }
-    const auto* global = *reinterpret_cast<const GlobalData* const*>(in_data->global_data);
     if (!global || !global->context) {
         return;
     }

@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "context/LocalGLStruct.h"
-#include "host/HostInterface.h"
 
 // Releases a thread's render record on the thread that owns it: with the
 // record's own context current, deletes its kept frame targets and its five
@@ -20,14 +19,13 @@ struct tls_ctx_deleter {
 extern thread_local std::unique_ptr<LocalGLStruct, tls_ctx_deleter> local_render_data;
 
 // Prepares the calling thread for rendering and leaves its context current.
-// On the thread's first call, when the global data block (in_data's
-// global_data handle, dereferenced directly) holds a context, creates the
-// thread's own context and program set; a failed creation is kept as a
-// record with no context and never retried. Reads nothing else of in_data;
-// out_data is not used. Call it with globalMutex held (context creation is GL
-// work); it takes tls_mutex (lock order: globalMutex, then tls_mutex) and
-// calls nothing of the host. Never throws.
-void InitThreadLocalRenderData(PF_InData* in_data, PF_OutData* out_data);
+// On the thread's first call, when `global` (the effect's global data block)
+// holds a context, creates the thread's own context and program set; a failed
+// creation is kept as a record with no context and never retried. Call it
+// with globalMutex held (context creation is GL work); it takes tls_mutex
+// (lock order: globalMutex, then tls_mutex) and calls nothing of the host.
+// Never throws.
+void InitThreadLocalRenderData(const LocalGLStruct* global);
 
 // This thread's render record, or nullptr when the thread has none. Owned by
 // local_render_data; valid on this thread until it ends.

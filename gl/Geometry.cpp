@@ -11,30 +11,6 @@ const float quad_vertices[16] = {
 
 const float quad_tex[8] = {0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 1.0f, 1.0f, 1.0f};
 
-GLuint CreateBuffer(const void* data, GLsizeiptr size, GLenum target, GLenum usage) {
-    GLuint buffer = 0;
-    glGenBuffers(1, &buffer);
-    glBindBuffer(target, buffer);
-    glBufferData(target, size, data, usage);
-    const GLenum error = glGetError();
-    if (error != GL_NO_ERROR) {
-        DebugLog("create buffer error: ", error);
-    }
-    return buffer;
-}
-
-void DeleteBuffer(GLuint* buffer) {
-    if (!buffer || *buffer == 0) {
-        return;
-    }
-    glDeleteBuffers(1, buffer);
-    *buffer = 0;
-    const GLenum error = glGetError();
-    if (error != GL_NO_ERROR) {
-        WriteLine(" Delete Buffer Error: %u", error);
-    }
-}
-
 GL_Pod CreateQuadFromVertices(GLuint program, const UniformMap& uniforms, const float positions[16],
                               const float texcoords[8]) {
     GL_Pod pod;

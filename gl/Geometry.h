@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "gl/Buffers.h"
 #include "gl/GLApi.h"
 #include "gl/Uniforms.h"
 #include "gl/Vectors.h"
@@ -38,14 +39,6 @@ struct GL_Pod {
     AttributeMap attributes;
     std::vector<GLuint> buffers;
 };
-
-// A new buffer of `size` bytes from `data`, left bound to `target`. The
-// caller owns it (DeleteBuffer). A GL error is logged; the name is returned
-// anyway.
-GLuint CreateBuffer(const void* data, GLsizeiptr size, GLenum target, GLenum usage);
-
-// Deletes *buffer and sets it to 0; a null pointer or name 0 makes no GL call.
-void DeleteBuffer(GLuint* buffer);
 
 // A quad pod drawing `program` with a copy of `uniforms`; creates its two
 // vertex buffers (16 position floats, 8 texture-coordinate floats).

@@ -31,7 +31,7 @@ void TextureBarrier() {
     }
 }
 
-void RectTexcoords(const A_FloatRect& rect, float out[8]) {
+void RectTexcoords(const RectF& rect, float out[8]) {
     const float left = static_cast<float>(rect.left);
     const float top = static_cast<float>(rect.top);
     const float right = static_cast<float>(rect.right);
@@ -42,8 +42,7 @@ void RectTexcoords(const A_FloatRect& rect, float out[8]) {
 
 }  // namespace
 
-GL_Pod CreateQuad(GLuint program, const UniformMap& uniforms, int useRect,
-                  const A_FloatRect& rect) {
+GL_Pod CreateQuad(GLuint program, const UniformMap& uniforms, int useRect, const RectF& rect) {
     float texcoords[8];
     if (useRect) {
         RectTexcoords(rect, texcoords);
@@ -54,7 +53,7 @@ GL_Pod CreateQuad(GLuint program, const UniformMap& uniforms, int useRect,
 }
 
 void RenderQuad(const PX_FBO* target, GLuint program, const UniformMap& uniforms, int useRect,
-                const A_FloatRect& rect, int textureBarrier) {
+                const RectF& rect, int textureBarrier) {
     if (!target) {
         return;
     }

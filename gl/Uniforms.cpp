@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "gl/Diagnostics.h"
-#include "gl/Geometry.h"
+#include "gl/Buffers.h"
 
 namespace {
 

@@ -26,3 +26,8 @@ struct Vec4f {
 struct Matrix44f {
     float m[16];
 };
+// An axis-aligned rectangle: left, top, right, bottom, in the units of its use
+// (texture coordinates for a quad).
+struct RectF {
+    double left, top, right, bottom;
+};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/ParamValues.h"
+
 // Index of each parameter in the host's parameter array. The order is part of
 // every saved project (together with the disk ids registered in ParamsSetup),
 // so entries are never reordered, removed or inserted.
@@ -67,17 +69,3 @@ enum ParamIndex : int {
 static_assert(PARAM_RESET_TRANSFORMS == 33, "parameter order is stored in projects");
 static_assert(PARAM_DEBUG_GROUP_END == 56, "parameter order is stored in projects");
 static_assert(PARAM_COUNT == 57, "parameter order is stored in projects");
-
-// Choice values of the popups (1-based, as the host numbers them).
-enum ChannelsChoice : int {
-    CHANNELS_RED_BLUE = 1,
-    CHANNELS_RED_GREEN = 2,
-    CHANNELS_GREEN_BLUE = 3
-};
-enum SamplesChoice : int {
-    SAMPLES_SINGLE = 1,
-    SAMPLES_SEPARATOR = 2,
-    SAMPLES_AUTO = 3,
-    SAMPLES_FIXED = 4
-};
-enum ExpansionModeChoice : int { EXPANSION_AUTO = 1, EXPANSION_MANUAL = 2 };

@@ -52,12 +52,13 @@ static_assert(kEffectVersion == 0x00180001, "effect version 3.0.0 build 1");
 
 // Global output flags: the PiPL declares them and global set-up writes the
 // same words into out_flags / out_flags2.
-inline constexpr A_long kGlobalOutFlags = PF_OutFlag_CUSTOM_UI | PF_OutFlag_SEND_UPDATE_PARAMS_UI;
+inline constexpr A_long kGlobalOutFlags =
+    PF_OutFlag_CUSTOM_UI | PF_OutFlag_DEEP_COLOR_AWARE | PF_OutFlag_SEND_UPDATE_PARAMS_UI;
 inline constexpr A_long kGlobalOutFlags2 =
     PF_OutFlag2_PARAM_GROUP_START_COLLAPSED_FLAG | PF_OutFlag2_SUPPORTS_SMART_RENDER |
     PF_OutFlag2_FLOAT_COLOR_AWARE | PF_OutFlag2_I_MIX_GUID_DEPENDENCIES |
     PF_OutFlag2_SUPPORTS_THREADED_RENDERING;
-static_assert(kGlobalOutFlags == 0x04008000, "custom UI, update-params-UI");
+static_assert(kGlobalOutFlags == 0x06008000, "custom UI, 16 bits per channel, update-params-UI");
 static_assert(kGlobalOutFlags2 == 0x08201408,
               "collapsed groups, smart render, float, GUID mixing, threaded rendering");
 

@@ -13,20 +13,11 @@ struct SuiteKey {
 // Indexed by AEGP_SuiteHandler::Slot, i.e. in release order. The names are
 // the host's registry keys, spelling and case included.
 constexpr SuiteKey kSlotKeys[AEGP_SuiteHandler::kSlotCount] = {
-    {"AEGP Stream Suite", 9},
-    {"AEGP Stream Suite", 7},
-    {"AEGP Dynamic Stream Suite", 2},
-    {"AEGP PF Interface Suite", 1},
-    {"PF Param Utils Suite", 3},
-    {"AEGP Effect Suite", 2},
-    {"AEGP Effect Suite", 3},
-    {"AEGP Utility Suite", 7},
-    {"PF ANSI Suite", 1},
-    {"PF Handle Suite", 2},
-    {"PF Iterate8 Suite", 1},
-    {"PF iterateFloat Suite", 1},
-    {"AEGP Layer Suite", 13},
-    {"PF Effect Custom UI Suite", 1},
+    {"AEGP Stream Suite", 9},       {"AEGP Stream Suite", 7},    {"AEGP Dynamic Stream Suite", 2},
+    {"AEGP PF Interface Suite", 1}, {"PF Param Utils Suite", 3}, {"AEGP Effect Suite", 2},
+    {"AEGP Effect Suite", 3},       {"AEGP Utility Suite", 7},   {"PF ANSI Suite", 1},
+    {"PF Handle Suite", 2},         {"PF Iterate8 Suite", 1},    {"PF iterateFloat Suite", 1},
+    {"PF Iterate16 Suite", 1},      {"AEGP Layer Suite", 13},    {"PF Effect Custom UI Suite", 1},
 };
 
 constexpr char kAcquireMessage[] = "Not able to acquire AEFX Suite.";
@@ -158,6 +149,9 @@ PF_Iterate8Suite1* AEGP_SuiteHandler::Iterate8Suite1() const {
 }
 PF_IterateFloatSuite1* AEGP_SuiteHandler::IterateFloatSuite1() const {
     return Typed<PF_IterateFloatSuite1>(Acquire(kIterateFloat1));
+}
+PF_Iterate16Suite1* AEGP_SuiteHandler::Iterate16Suite1() const {
+    return Typed<PF_Iterate16Suite1>(Acquire(kIterate16_1));
 }
 
 // --- ScopedSuite ----------------------------------------------------------------

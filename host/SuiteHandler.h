@@ -38,6 +38,7 @@ class AEGP_SuiteHandler {
     PF_EffectCustomUISuite1* EffectCustomUISuite1() const;  // "PF Effect Custom UI Suite" 1
     PF_Iterate8Suite1* Iterate8Suite1() const;              // "PF Iterate8 Suite" 1
     PF_IterateFloatSuite1* IterateFloatSuite1() const;      // "PF iterateFloat Suite" 1
+    PF_Iterate16Suite1* Iterate16Suite1() const;            // "PF Iterate16 Suite" 1
 
     // Throws PF_Err_BAD_CALLBACK_PARAM (516) as a plain PF_Err.
     [[noreturn]] void MissingSuiteError() const;
@@ -63,6 +64,7 @@ class AEGP_SuiteHandler {
         kHandle2,
         kIterate8_1,
         kIterateFloat1,
+        kIterate16_1,
         kLayer13,
         kEffectCustomUI1,
         kSlotCount

@@ -37,12 +37,12 @@ std::vector<float> ProbeValues() {
 
 std::vector<unsigned char> ReadBytes(const PX_FBO& target, int width) {
     std::vector<unsigned char> bytes(static_cast<size_t>(width) * 4, 0);
-    PF_EffectWorld world = {};
-    world.data = reinterpret_cast<PF_PixelPtr>(bytes.data());
-    world.width = width;
-    world.height = 1;
-    world.rowbytes = width * 4;
-    FBOHelper::FBOtoEffectWorld(&target, &world, 8, GL_COLOR_ATTACHMENT0);
+    ImageView view;
+    view.pixels = bytes.data();
+    view.width = width;
+    view.height = 1;
+    view.rowBytes = width * 4;
+    FBOHelper::FBOtoEffectWorld(&target, view, GL_COLOR_ATTACHMENT0);
     return bytes;
 }
 
@@ -71,7 +71,7 @@ bool ByteTargetMatchesFloatReadBack() {
     if (program != 0 && floats.fbo != 0 && bytes.fbo != 0) {
         UniformMap u;
         u["videoTexture"] = TEX2D(source.id);
-        const A_FloatRect whole = {0.0, 0.0, 1.0, 1.0};
+        const RectF whole = {0.0, 0.0, 1.0, 1.0};
         RenderQuad(&floats, program, u, 0, whole, 0);
         RenderQuad(&bytes, program, u, 0, whole, 0);
         same = ReadBytes(floats, width) == ReadBytes(bytes, width);

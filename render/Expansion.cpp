@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/Params.h"
+#include "render/ParamValues.h"
 #include "render/RectMath.h"
 
 ExpansionValues DeriveExpansion(const ParamValues& p, double s) {
@@ -39,14 +39,14 @@ int32_t InputMargin(const ParamValues& p, const ExpansionValues& e, bool adjustm
 int32_t OutputMargin(const ParamValues& p, const ExpansionValues& e, int32_t w, int32_t h) {
     switch (p.expansionMode) {
         case EXPANSION_AUTO: {
-            const A_FloatPoint corners[4] = {{0.0, 0.0},
-                                             {static_cast<double>(w), 0.0},
-                                             {0.0, static_cast<double>(h)},
-                                             {static_cast<double>(w), static_cast<double>(h)}};
-            const A_FloatPoint centre = {w * 0.5, h * 0.5};
-            const PF_LRect r1 =
+            const PointF corners[4] = {{0.0, 0.0},
+                                       {static_cast<double>(w), 0.0},
+                                       {0.0, static_cast<double>(h)},
+                                       {static_cast<double>(w), static_cast<double>(h)}};
+            const PointF centre = {w * 0.5, h * 0.5};
+            const IntRect r1 =
                 Coords2Rect(corners, e.positionPixels, e.rotationDegrees, e.scaleExtent, centre);
-            PF_LRect u =
+            IntRect u =
                 Coords2Rect(corners, -e.positionPixels, -e.rotationDegrees, e.scaleExtent, centre);
             UnionLRect(r1, &u);
             // A tiny scale of a huge layer spans more than 32 bits: widths and
@@ -67,9 +67,9 @@ int32_t OutputMargin(const ParamValues& p, const ExpansionValues& e, int32_t w, 
     }
 }
 
-PF_LRect AdjustmentLayerRect(int32_t width, int32_t height, const PF_RationalScale& downsampleX) {
+IntRect AdjustmentLayerRect(int32_t width, int32_t height, const Ratio& downsampleX) {
     const double s = static_cast<double>(downsampleX.num) / static_cast<double>(downsampleX.den);
-    PF_LRect r;
+    IntRect r;
     r.left = 0;
     r.top = 0;
     r.right = TruncToInt(std::ceil(width * s));

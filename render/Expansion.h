@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "host/HostInterface.h"
+#include "render/RectMath.h"
 #include "render/RenderSettings.h"
 
 // The pure part of the smart pre-render: how far the input request and the
@@ -28,4 +28,4 @@ int32_t OutputMargin(const ParamValues& params, const ExpansionValues& e, int32_
 
 // The layer's own area at the current resolution, which an adjustment
 // layer's output always covers.
-PF_LRect AdjustmentLayerRect(int32_t width, int32_t height, const PF_RationalScale& downsampleX);
+IntRect AdjustmentLayerRect(int32_t width, int32_t height, const Ratio& downsampleX);

@@ -13,7 +13,7 @@ Vec2f Pair(const float v[2]) {
     return Vec2f{v[0], v[1]};
 }
 
-const A_FloatRect kUnusedRect = {0.0, 0.0, 1.0, 1.0};
+const RectF kUnusedRect = {0.0, 0.0, 1.0, 1.0};
 
 // Reads per sample of the two split loops.
 constexpr int kAberrateReads = 2;
@@ -47,9 +47,9 @@ void AfterDraw(FrameDraws* d) {
 }
 
 // One full-target draw of `program`, unless the frame has already stopped.
-void Draw(const PX_FBO* target, GLuint program, const UniformMap& u, int useRect,
-          const A_FloatRect& rect, FrameDraws* d) {
-    if (d->err != PF_Err_NONE) {
+void Draw(const PX_FBO* target, GLuint program, const UniformMap& u, int useRect, const RectF& rect,
+          FrameDraws* d) {
+    if (d->err != 0) {
         return;
     }
     RenderQuad(target, program, u, useRect, rect, 0);
@@ -132,7 +132,7 @@ const PX_FBO* FrameOutput(const FrameTargets& t) {
 
 void DrawInShares(const PX_FBO* target, GLuint program, UniformMap* u, int samples, int perDraw,
                   FrameDraws* d) {
-    for (int first = 1; first <= samples && d->err == PF_Err_NONE; first += perDraw) {
+    for (int first = 1; first <= samples && d->err == 0; first += perDraw) {
         if (first > 1) {
             glEnable(GL_BLEND);
             glBlendEquation(GL_FUNC_ADD);
@@ -247,19 +247,28 @@ void RunPostProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTarge
     glActiveTexture(GL_TEXTURE0);
 }
 
-PF_Err RunAllPasses(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                    const DrawCheck& check) {
+int RunAllPasses(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
+                 const DrawCheck& check, const StepTimer& timing) {
     FrameDraws d;
     d.check = check;
     d.total = CountFrameDraws(s, static_cast<int>(t->f3.renderBuffer.width),
                               static_cast<int>(t->f3.renderBuffer.height));
     UniformMap uniforms;
-    RunPreProcessPass(p, s, t, &uniforms, &d);
-    RunAberratePass(p, s, t, &uniforms, &d);
+    const auto step = [&](FrameStep name, PassFunction pass) {
+        if (timing) {
+            timing(name, false);
+        }
+        pass(p, s, t, &uniforms, &d);
+        if (timing) {
+            timing(name, true);
+        }
+    };
+    step(FrameStep::kPreProcess, RunPreProcessPass);
+    step(FrameStep::kAberrate, RunAberratePass);
     if (s.blurEnabled) {
-        RunBlurWPass(p, s, t, &uniforms, &d);
-        RunBlurHPass(p, s, t, &uniforms, &d);
+        step(FrameStep::kBlurW, RunBlurWPass);
+        step(FrameStep::kBlurH, RunBlurHPass);
     }
-    RunPostProcessPass(p, s, t, &uniforms, &d);
+    step(FrameStep::kPostProcess, RunPostProcessPass);
     return d.err;
 }

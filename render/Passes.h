@@ -5,12 +5,13 @@
 #include "gl/FrameTargets.h"
 #include "gl/GLPrograms.h"
 #include "gl/Uniforms.h"
+#include "render/Frame.h"
 #include "render/RenderSettings.h"
 
 // Asked after every draw of a frame, once the GPU has finished it, with the
 // draws done so far and the frame's total; a non-zero result ends the frame
 // with that error before the next draw. May be empty.
-using DrawCheck = std::function<PF_Err(int done, int total)>;
+using DrawCheck = std::function<int(int done, int total)>;
 
 // The draws of one frame as they are made. Owned by the frame's caller; the
 // pass functions count into it and make no draw once `err` is set.
@@ -18,7 +19,7 @@ struct FrameDraws {
     DrawCheck check;
     int done = 0;
     int total = 0;
-    PF_Err err = PF_Err_NONE;
+    int err = 0;
 };
 
 // Draws a frame of these settings makes at the given output size: one per
@@ -69,8 +70,14 @@ void RunBlurHPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
 void RunPostProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
                         UniformMap* uniforms, FrameDraws* d);
 
+using PassFunction = void (*)(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
+                              UniformMap* uniforms, FrameDraws* d);
+
+// Told right before (finished false) and after (true) each pass. May be empty.
+using StepTimer = std::function<void(FrameStep step, bool finished)>;
+
 // All passes of a frame in order, the blur passes only when the blur is on.
 // Returns 0, or the first non-zero answer of `check`, after which no further
 // draw was made.
-PF_Err RunAllPasses(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                    const DrawCheck& check);
+int RunAllPasses(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
+                 const DrawCheck& check, const StepTimer& timing = nullptr);

@@ -3,54 +3,105 @@
 #include "gl/Diagnostics.h"
 #include "gl/FBOHelper.h"
 
-PF_Err CopyPixel8In(void* /*refcon*/, A_long /*x*/, A_long /*y*/, PF_Pixel* in, PF_Pixel* out) {
-    const PF_Pixel src = *in;
-    out->alpha = src.red;
-    out->red = src.green;
-    out->green = src.blue;
-    out->blue = src.alpha;
-    return PF_Err_NONE;
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+// 16-bit pixels cross to and from GL as floats, a band of rows at a time: the
+// host's 16-bit range is 0 to 32768, which no GL integer format normalises.
+constexpr std::size_t kBandBytes = std::size_t{1} << 20;
+
+GLint RowLength(const ImageView& view) {
+    return static_cast<GLint>(view.rowBytes / BytesPerPixel(view.depth));
 }
 
-PF_Err CopyPixelFloatIn(void* /*refcon*/, A_long /*x*/, A_long /*y*/, PF_PixelFloat* in,
-                        PF_PixelFloat* out) {
-    const PF_PixelFloat src = *in;
-    const PF_FpShort r = src.red > 0.f ? src.red : 0.f;
-    const PF_FpShort g = src.green > 0.f ? src.green : 0.f;
-    const PF_FpShort b = src.blue > 0.f ? src.blue : 0.f;
-    out->alpha = r;
-    out->red = g;
-    out->green = b;
-    out->blue = src.alpha;
-    return PF_Err_NONE;
+GLenum TypeOf(const ImageView& view) {
+    return view.depth == 32 ? GL_FLOAT : GL_UNSIGNED_BYTE;
 }
 
-int BytesPerPixel(short bitdepth) {
-    return bitdepth == 32 ? 16 : 4;
+int32_t BandRows(const ImageView& view) {
+    const std::size_t rowFloats = std::size_t(view.width) * 4 * sizeof(float);
+    return static_cast<int32_t>(
+        std::max<std::size_t>(1, kBandBytes / std::max<std::size_t>(1, rowFloats)));
 }
 
-void UploadToTexture(GLuint texture, const PF_EffectWorld* world, short bitdepth) {
+const uint16_t* Row16(const ImageView& view, int32_t y) {
+    return reinterpret_cast<const uint16_t*>(static_cast<const unsigned char*>(view.pixels) +
+                                             view.rowBytes * y);
+}
+
+uint16_t To16(float x) {
+    const float v = x > 0.f ? (x < 1.f ? x : 1.f) : 0.f;  // NaN becomes 0
+    return static_cast<uint16_t>(v * 32768.f + 0.5f);
+}
+
+void Upload16(const ImageView& view) {
+    const int32_t band = BandRows(view);
+    const std::size_t rowValues = std::size_t(view.width) * 4;
+    std::vector<float> rows(rowValues * static_cast<std::size_t>(std::min(band, view.height)));
+    for (int32_t y0 = 0; y0 < view.height; y0 += band) {
+        const int32_t n = std::min(band, view.height - y0);
+        for (int32_t y = 0; y < n; ++y) {
+            const uint16_t* src = Row16(view, y0 + y);
+            float* dst = rows.data() + rowValues * static_cast<std::size_t>(y);
+            for (std::size_t i = 0; i < rowValues; ++i) {
+                dst[i] = static_cast<float>(src[i]) * (1.f / 32768.f);
+            }
+        }
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, y0, view.width, n, GL_RGBA, GL_FLOAT, rows.data());
+    }
+}
+
+void ReadBack16(const ImageView& view) {
+    const int32_t band = BandRows(view);
+    const std::size_t rowValues = std::size_t(view.width) * 4;
+    std::vector<float> rows(rowValues * static_cast<std::size_t>(std::min(band, view.height)));
+    for (int32_t y0 = 0; y0 < view.height; y0 += band) {
+        const int32_t n = std::min(band, view.height - y0);
+        glReadPixels(0, y0, view.width, n, GL_RGBA, GL_FLOAT, rows.data());
+        for (int32_t y = 0; y < n; ++y) {
+            uint16_t* dst = const_cast<uint16_t*>(Row16(view, y0 + y));
+            const float* src = rows.data() + rowValues * static_cast<std::size_t>(y);
+            for (std::size_t i = 0; i < rowValues; ++i) {
+                dst[i] = To16(src[i]);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void UploadToTexture(GLuint texture, const ImageView& view) {
     if (texture == 0) {
         DebugLog("UploadToTexture() called without valid texture");
     }
     glBindTexture(GL_TEXTURE_2D, texture);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, world->rowbytes / BytesPerPixel(bitdepth));
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, world->width, world->height, GL_RGBA,
-                    bitdepth == 32 ? GL_FLOAT : GL_UNSIGNED_BYTE, world->data);
+    if (view.depth == 16) {
+        Upload16(view);
+    } else {
+        glPixelStorei(GL_UNPACK_ROW_LENGTH, RowLength(view));
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, view.width, view.height, GL_RGBA, TypeOf(view),
+                        view.pixels);
+    }
     glBindTexture(GL_TEXTURE_2D, 0);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
 }
 
 namespace FBOHelper {
 
-void FBOtoEffectWorld(const PX_FBO* fbo, PF_EffectWorld* world, short bitdepth, GLenum attachment) {
+void FBOtoEffectWorld(const PX_FBO* fbo, const ImageView& view, GLenum attachment) {
     glFinish();
     glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
     glBindFramebuffer(GL_FRAMEBUFFER, fbo->fbo);
     glReadBuffer(attachment);
-    glPixelStorei(GL_PACK_ROW_LENGTH, world->rowbytes / BytesPerPixel(bitdepth));
-    glReadPixels(0, 0, world->width, world->height, GL_RGBA,
-                 bitdepth == 32 ? GL_FLOAT : GL_UNSIGNED_BYTE, world->data);
+    if (view.depth == 16) {
+        ReadBack16(view);
+    } else {
+        glPixelStorei(GL_PACK_ROW_LENGTH, RowLength(view));
+        glReadPixels(0, 0, view.width, view.height, GL_RGBA, TypeOf(view), view.pixels);
+    }
     glPixelStorei(GL_PACK_ROW_LENGTH, 0);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }

@@ -9,7 +9,7 @@ namespace {
 
 constexpr double kDegreesToRadians = 0.017453292519943295;
 
-void PostMultiply(PF_FloatMatrix* m, const double t[3][3]) {
+void PostMultiply(Matrix3* m, const double t[3][3]) {
     double r[3][3];
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
@@ -21,7 +21,7 @@ void PostMultiply(PF_FloatMatrix* m, const double t[3][3]) {
 
 }  // namespace
 
-void SetIdentityMatrix(PF_FloatMatrix* m) {
+void SetIdentityMatrix(Matrix3* m) {
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
             m->mat[i][j] = i == j ? 1.0 : 0.0;
@@ -29,12 +29,12 @@ void SetIdentityMatrix(PF_FloatMatrix* m) {
     }
 }
 
-void TranslateMatrix(PF_FloatMatrix* m, double dx, double dy) {
+void TranslateMatrix(Matrix3* m, double dx, double dy) {
     const double t[3][3] = {{1.0, 0.0, 0.0}, {0.0, 1.0, 0.0}, {dx, dy, 1.0}};
     PostMultiply(m, t);
 }
 
-void ScaleMatrix(PF_FloatMatrix* m, double sx, double sy) {
+void ScaleMatrix(Matrix3* m, double sx, double sy) {
     if (sx == 1.0 && sy == 1.0) {
         return;
     }
@@ -42,7 +42,7 @@ void ScaleMatrix(PF_FloatMatrix* m, double sx, double sy) {
     PostMultiply(m, t);
 }
 
-void RotateMatrix(PF_FloatMatrix* m, double angleDegrees, double cx, double cy) {
+void RotateMatrix(Matrix3* m, double angleDegrees, double cx, double cy) {
     if (angleDegrees == 0.0) {
         return;
     }
@@ -53,11 +53,11 @@ void RotateMatrix(PF_FloatMatrix* m, double angleDegrees, double cx, double cy) 
     PostMultiply(m, t);
 }
 
-PF_LRect Coords2Rect(const A_FloatPoint corners[4], double position, double rotationDegrees,
-                     double scale, const A_FloatPoint& centre) {
+IntRect Coords2Rect(const PointF corners[4], double position, double rotationDegrees, double scale,
+                    const PointF& centre) {
     double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
     for (int i = 0; i < 4; ++i) {
-        PF_FloatMatrix m;
+        Matrix3 m;
         SetIdentityMatrix(&m);
         TranslateMatrix(&m, corners[i].x, corners[i].y);
         TranslateMatrix(&m, position, position);
@@ -77,7 +77,7 @@ PF_LRect Coords2Rect(const A_FloatPoint corners[4], double position, double rota
             maxY = std::max(maxY, y);
         }
     }
-    PF_LRect r;
+    IntRect r;
     r.left = TruncToInt(minX);
     r.top = TruncToInt(minY);
     r.right = TruncToInt(std::ceil(maxX));
@@ -85,11 +85,11 @@ PF_LRect Coords2Rect(const A_FloatPoint corners[4], double position, double rota
     return r;
 }
 
-bool IsEmptyRect(const PF_LRect& r) {
+bool IsEmptyRect(const IntRect& r) {
     return r.left >= r.right || r.top >= r.bottom;
 }
 
-void UnionLRect(const PF_LRect& src, PF_LRect* dst) {
+void UnionLRect(const IntRect& src, IntRect* dst) {
     if (IsEmptyRect(*dst)) {
         *dst = src;
     } else if (!IsEmptyRect(src)) {

@@ -43,11 +43,11 @@ double Reciprocal(int32_t length) {
 
 }  // namespace
 
-BufferGeometry GeometryOf(const PF_EffectWorld& world) {
-    return BufferGeometry{world.width, world.height, world.origin_x, world.origin_y};
+BufferGeometry GeometryOf(const ImageView& view) {
+    return BufferGeometry{view.width, view.height, view.originX, view.originY};
 }
 
-double DownsampleFactor(const PF_RationalScale& downsampleX) {
+double DownsampleFactor(const Ratio& downsampleX) {
     const float q = static_cast<float>(downsampleX.num) / static_cast<float>(downsampleX.den);
     return static_cast<double>(q);
 }
@@ -69,7 +69,7 @@ float BlurStrideUniform(float stridePixels, int32_t axisLength) {
     return static_cast<float>(static_cast<double>(stridePixels) * Reciprocal(axisLength));
 }
 
-RenderSettings DeriveRenderSettings(const ParamValues& p, const PF_RationalScale& downsampleX,
+RenderSettings DeriveRenderSettings(const ParamValues& p, const Ratio& downsampleX,
                                     const BufferGeometry& input, const BufferGeometry& output) {
     RenderSettings s;
     const double ds = DownsampleFactor(downsampleX);

@@ -82,6 +82,23 @@ typedef struct PF_Iterate8Suite1 {
                                                       A_long i, A_long iterationsL));
 } PF_Iterate8Suite1;
 
+#define kPFIterate16Suite "PF Iterate16 Suite"
+#define kPFIterate16SuiteVersion1 1
+
+typedef struct PF_Iterate16Suite1 {
+    SPAPI PF_Err (*iterate)(PF_InData* in_data, A_long progress_base, A_long progress_final,
+                            PF_EffectWorld* src, const PF_Rect* area, void* refcon,
+                            PF_IteratePixel16Func pix_fn, PF_EffectWorld* dst);
+    SPAPI PF_Err (*iterate_origin)(PF_InData* in_data, A_long progress_base, A_long progress_final,
+                                   PF_EffectWorld* src, const PF_Rect* area, const PF_Point* origin,
+                                   void* refcon, PF_IteratePixel16Func pix_fn, PF_EffectWorld* dst);
+    SPAPI PF_Err (*iterate_origin_non_clip_src)(PF_InData* in_data, A_long progress_base,
+                                                A_long progress_final, PF_EffectWorld* src,
+                                                const PF_Rect* area, const PF_Point* origin,
+                                                void* refcon, PF_IteratePixel16Func pix_fn,
+                                                PF_EffectWorld* dst);
+} PF_Iterate16Suite1;
+
 #define kPFIterateFloatSuite "PF iterateFloat Suite"
 #define kPFIterateFloatSuiteVersion1 1
 #define kPFIterateFloatSuiteVersion2 2  // same table as version 1
@@ -217,6 +234,13 @@ static_assert(offsetof(PF_Iterate8Suite1, iterate_origin_non_clip_src) == 24 &&
 static_assert(offsetof(PF_Iterate8Suite1, iterate_generic) == 32 &&
                   sizeof(PF_Iterate8Suite1::iterate_generic) == 8,
               "PF_Iterate8Suite1.iterate_generic");
+
+static_assert(sizeof(PF_Iterate16Suite1) == 24 && alignof(PF_Iterate16Suite1) == 8,
+              "PF_Iterate16Suite1");
+static_assert(offsetof(PF_Iterate16Suite1, iterate) == 0 &&
+                  offsetof(PF_Iterate16Suite1, iterate_origin) == 8 &&
+                  offsetof(PF_Iterate16Suite1, iterate_origin_non_clip_src) == 16,
+              "PF_Iterate16Suite1 members");
 
 static_assert(sizeof(PF_IterateFloatSuite1) == 24 && alignof(PF_IterateFloatSuite1) == 8,
               "PF_IterateFloatSuite1");

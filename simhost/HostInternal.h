@@ -81,6 +81,7 @@ struct HostAccess {
     static const PF_WorldSuite2* WorldSuite();
     static const PF_Iterate8Suite1* Iterate8Suite();
     static const PF_IterateFloatSuite1* IterateFloatSuite();
+    static const PF_Iterate16Suite1* Iterate16Suite();
     static const AEGP_PFInterfaceSuite1* PFInterfaceSuite();
     static const AEGP_LayerSuite7* LayerSuite();
     static void FillInteract(PF_InteractCallbacks& inter);

@@ -1,4 +1,5 @@
-// The iterate functions: "PF Iterate8 Suite" 1, "PF iterateFloat Suite" 1 and
+// The iterate functions: "PF Iterate8 Suite" 1, "PF iterateFloat Suite" 1,
+// "PF Iterate16 Suite" 1 and
 // the utils.iterate / utils.iterate_generic callbacks. Rows are spread over
 // several threads, as the host does; every pixel of the area is passed to the
 // callback exactly once.
@@ -196,6 +197,13 @@ PF_Err IterateFloat(PF_InData* in_data, A_long base, A_long final, PF_EffectWorl
 }
 
 template <const char* K>
+PF_Err Iterate16(PF_InData* in_data, A_long base, A_long final, PF_EffectWorld* src,
+                 const PF_Rect* area, void* refcon, PF_IteratePixel16Func fn, PF_EffectWorld* dst) {
+    return RunIterate<PF_Pixel16>(K, PF_PixelFormat_ARGB64, in_data, base, final, src, area, refcon,
+                                  fn, dst);
+}
+
+template <const char* K>
 PF_Err IterateGeneric(A_long iterations, void* refcon,
                       PF_Err (*fn)(void*, A_long, A_long, A_long)) {
     Host& host = CurrentOrDie(K);
@@ -229,6 +237,7 @@ PF_Err IterateGeneric(A_long iterations, void* refcon,
 constexpr char kIterate8[] = "PF Iterate8 Suite 1.iterate";
 constexpr char kIterate8Generic[] = "PF Iterate8 Suite 1.iterate_generic";
 constexpr char kIterateFloat[] = "PF iterateFloat Suite 1.iterate";
+constexpr char kIterate16[] = "PF Iterate16 Suite 1.iterate";
 constexpr char kUtilsIterate[] = "utils.iterate";
 constexpr char kUtilsIterateGeneric[] = "utils.iterate_generic";
 
@@ -253,6 +262,17 @@ const PF_IterateFloatSuite1* HostAccess::IterateFloatSuite() {
         t.iterate = &IterateFloat<kIterateFloat>;
         SIMHOST_UNSIMULATED(t, "PF iterateFloat Suite 1", iterate_origin);
         SIMHOST_UNSIMULATED(t, "PF iterateFloat Suite 1", iterate_origin_non_clip_src);
+        return t;
+    }();
+    return &table;
+}
+
+const PF_Iterate16Suite1* HostAccess::Iterate16Suite() {
+    static const PF_Iterate16Suite1 table = [] {
+        PF_Iterate16Suite1 t = {};
+        t.iterate = &Iterate16<kIterate16>;
+        SIMHOST_UNSIMULATED(t, "PF Iterate16 Suite 1", iterate_origin);
+        SIMHOST_UNSIMULATED(t, "PF Iterate16 Suite 1", iterate_origin_non_clip_src);
         return t;
     }();
     return &table;

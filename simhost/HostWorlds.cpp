@@ -131,8 +131,19 @@ PF_Err Premultiply(PF_ProgPtr effect_ref, A_long forward, PF_EffectWorld* world)
                 }
                 std::memcpy(PixelAt(*world, x, y, 16), &p, sizeof p);
             } else {
-                host.Violation("utils.premultiply on a 16-bit world is not simulated");
-                return PF_Err_BAD_CALLBACK_PARAM;
+                PF_Pixel16 p;
+                std::memcpy(&p, PixelAt(*world, x, y, 8), sizeof p);
+                const long a = p.alpha;
+                A_u_short* const channels[3] = {&p.red, &p.green, &p.blue};
+                for (A_u_short* ch : channels) {
+                    if (forward != 0) {
+                        *ch = static_cast<A_u_short>(std::lround(*ch * a / 32768.0));
+                    } else if (a > 0) {
+                        *ch = static_cast<A_u_short>(
+                            std::min(long{PF_MAX_CHAN16}, std::lround(*ch * 32768.0 / a)));
+                    }
+                }
+                std::memcpy(PixelAt(*world, x, y, 8), &p, sizeof p);
             }
         }
     }

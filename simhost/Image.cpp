@@ -77,6 +77,17 @@ const PF_PixelFloat& Image::AtFloat(A_long x, A_long y) const {
     return const_cast<Image*>(this)->AtFloat(x, y);
 }
 
+PF_Pixel16& Image::At16(A_long x, A_long y) {
+    if (format != PF_PixelFormat_ARGB64 || x < 0 || y < 0 || x >= width || y >= height) {
+        TestFault("Image::At16 outside the image or on a non-16-bit image");
+    }
+    return reinterpret_cast<PF_Pixel16*>(Row(y))[x];
+}
+
+const PF_Pixel16& Image::At16(A_long x, A_long y) const {
+    return const_cast<Image*>(this)->At16(x, y);
+}
+
 Image Image::FromWorld(const PF_EffectWorld& world, PF_PixelFormat format) {
     Image image = Make(world.width, world.height, format);
     const std::size_t rowSize =

@@ -35,6 +35,9 @@ struct Image {
     static Image MakeFloat(A_long width, A_long height, A_long paddingBytes = 0) {
         return Make(width, height, PF_PixelFormat_ARGB128, paddingBytes);
     }
+    static Image Make16(A_long width, A_long height, A_long paddingBytes = 0) {
+        return Make(width, height, PF_PixelFormat_ARGB64, paddingBytes);
+    }
 
     // Pixel access; the format must match (checked by assert-free abort with a
     // message, since a mismatch is a fault in the test itself).
@@ -42,6 +45,8 @@ struct Image {
     const PF_Pixel& At8(A_long x, A_long y) const;
     PF_PixelFloat& AtFloat(A_long x, A_long y);
     const PF_PixelFloat& AtFloat(A_long x, A_long y) const;
+    PF_Pixel16& At16(A_long x, A_long y);
+    const PF_Pixel16& At16(A_long x, A_long y) const;
 
     unsigned char* Row(A_long y) {
         return bytes.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(rowbytes);

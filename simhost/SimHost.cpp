@@ -222,6 +222,7 @@ void Host::BuildTables() {
     RegisterSuite("PF World Suite", 2, HostAccess::WorldSuite());
     RegisterSuite("PF Iterate8 Suite", 1, HostAccess::Iterate8Suite());
     RegisterSuite("PF iterateFloat Suite", 1, HostAccess::IterateFloatSuite());
+    RegisterSuite("PF Iterate16 Suite", 1, HostAccess::Iterate16Suite());
     RegisterSuite("AEGP PF Interface Suite", 1, HostAccess::PFInterfaceSuite());
     RegisterSuite("AEGP Layer Suite", 13, HostAccess::LayerSuite());
 }

@@ -54,7 +54,8 @@
 // replaces its table (copy SuiteTable(...) to change a few slots).
 //
 // What is built in: "PF Handle Suite" 2, "PF ANSI Suite" 1, "PF World Suite"
-// 2, "PF Iterate8 Suite" 1, "PF iterateFloat Suite" 1, "AEGP PF Interface
+// 2, "PF Iterate8 Suite" 1, "PF iterateFloat Suite" 1, "PF Iterate16 Suite"
+// 1, "AEGP PF Interface
 // Suite" 1 (AEGP_GetEffectLayer), "AEGP Layer Suite" 13 (AEGP_GetLayerFlags,
 // AEGP_GetLayerToWorldXform); every other pair is refused with
 // kSPSuiteNotFoundError (and a note on stderr) until registered.
@@ -83,7 +84,9 @@
 //
 // Pixel utilities: fill with a null colour clears to transparent black;
 // premultiply forward 1 multiplies colour by alpha, forward 0 divides it by
-// alpha where alpha > 0 (8-bit results rounded to nearest, clamped to 255).
+// alpha where alpha > 0 (8- and 16-bit results rounded to nearest, clamped to
+// 255 or 32768). A layer image of PF_PixelFormat_ARGB64 makes a 16-bpc
+// project: the effect gets 16-bit buffers.
 
 #include "host/HostInterface.h"
 #include "simhost/Image.h"

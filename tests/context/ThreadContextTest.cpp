@@ -57,18 +57,13 @@ std::vector<DeleteCall> DeletesBy(std::thread::id thread) {
     return calls;
 }
 
-// A global data block as global set-up leaves it, in a handle as the host
-// keeps it; only the input record's global_data is filled.
+// A global data block as global set-up leaves it; `given` is what the
+// frame is handed (null: no block at all).
 struct SimulatedGlobals {
     GlobalData block = {};
-    GlobalData* blockPointer = &block;
-    PF_InData in_data = {};
-    PF_OutData out_data = {};
+    const GlobalData* given = &block;
 
-    explicit SimulatedGlobals(GLContextHandle context) {
-        block.context = context;
-        in_data.global_data = reinterpret_cast<PF_Handle>(&blockPointer);
-    }
+    explicit SimulatedGlobals(GLContextHandle context) { block.context = context; }
 };
 
 // What one rendering thread saw.
@@ -89,7 +84,7 @@ ThreadView RenderOnce(SimulatedGlobals& globals) {
     view.id = std::this_thread::get_id();
     const int programsBefore = createProgramCalls;
     const int contextsBefore = createContextCalls;
-    InitThreadLocalRenderData(&globals.in_data, &globals.out_data);
+    InitThreadLocalRenderData(globals.given);
     view.programsCreated = createProgramCalls - programsBefore;
     view.contextsCreated = createContextCalls - contextsBefore;
     view.record = GetThreadLocalRenderData();
@@ -235,19 +230,17 @@ TEST_F(ThreadContextTest, TwoThreadsGetTwoContexts) {
 TEST_F(ThreadContextTest, WithoutGlobalContextNothingIsCreated) {
     SimulatedGlobals emptyContext(nullptr);
     SimulatedGlobals noBlock(globalContext);
-    noBlock.blockPointer = nullptr;
-    SimulatedGlobals noHandle(globalContext);
-    noHandle.in_data.global_data = nullptr;
+    noBlock.given = nullptr;
 
     std::vector<ThreadView> views;
     std::thread::id id;
     LocalGLStruct* afterNullInData = reinterpret_cast<LocalGLStruct*>(1);
     std::thread thread([&] {
         id = std::this_thread::get_id();
-        for (SimulatedGlobals* globals : {&emptyContext, &noBlock, &noHandle}) {
+        for (SimulatedGlobals* globals : {&emptyContext, &noBlock}) {
             views.push_back(RenderOnce(*globals));
         }
-        InitThreadLocalRenderData(nullptr, nullptr);
+        InitThreadLocalRenderData(nullptr);
         afterNullInData = GetThreadLocalRenderData();
     });
     thread.join();

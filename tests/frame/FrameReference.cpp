@@ -106,15 +106,21 @@ HostImage RenderFrame(const HostImage& input, const RenderSettings& s, int outW,
     return out;
 }
 
-void UnpremultiplyAsHost(HostImage* image, bool eightBit) {
+void UnpremultiplyAsHost(HostImage* image, int depth) {
+    // The host's integer un-premultiply: both values in its steps, the result
+    // rounded and clamped to its largest value.
+    const double max = depth == 8 ? 255.0 : 32768.0;
     for (Argb& p : image->pixels) {
         float* channels[3] = {&p.r, &p.g, &p.b};
         for (float* c : channels) {
-            if (eightBit) {
-                const long a = std::lround(p.a * 255.f);
-                const long v = std::lround(*c * 255.f);
+            if (depth == 8 || depth == 16) {
+                const auto step = [max](float x) {
+                    return std::lround(std::clamp(x, 0.f, 1.f) * max);
+                };
+                const long a = step(p.a);
                 if (a > 0) {
-                    *c = static_cast<float>(std::min(255L, std::lround(v * 255.0 / a))) / 255.f;
+                    const long v = std::min(std::lround(max), std::lround(step(*c) * max / a));
+                    *c = static_cast<float>(v / max);
                 }
             } else if (p.a > 0.f) {
                 *c = *c / p.a;

@@ -38,6 +38,6 @@ HostImage RenderFrame(const HostImage& input, const RenderSettings& s, int outpu
 // The host's premultiply utility with the forward flag 0, as the smart render
 // calls it on the finished output: colour divided by alpha where alpha > 0
 // (8-bit: on byte values, rounded, at most 255).
-void UnpremultiplyAsHost(HostImage* image, bool eightBit);
+void UnpremultiplyAsHost(HostImage* image, int depth);
 
 }  // namespace frameref

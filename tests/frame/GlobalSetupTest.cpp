@@ -52,7 +52,7 @@ TEST_F(GlobalSetupTest, DeclaresVersionAndFlags) {
     ASSERT_EQ(host.Send(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
     const PF_OutData& out = host.LastCommand().out;
     EXPECT_EQ(out.my_version, 0x180001u);
-    EXPECT_EQ(out.out_flags, 0x4008000);
+    EXPECT_EQ(out.out_flags, 0x6008000);  // custom UI, 16 bpc, update-params-UI
     EXPECT_EQ(out.out_flags2, 0x8201408);
     ASSERT_NE(host.GlobalData(), nullptr);
     EXPECT_EQ(host.HandleSize(host.GlobalData()), sizeof(GlobalData));

@@ -15,13 +15,15 @@
 
 namespace {
 
-PF_EffectWorld World(std::vector<unsigned char>& bytes, A_long w, A_long h, A_long rowbytes) {
-    PF_EffectWorld world = {};
-    world.data = reinterpret_cast<PF_PixelPtr>(bytes.data());
-    world.width = w;
-    world.height = h;
-    world.rowbytes = rowbytes;
-    return world;
+ImageView World(std::vector<unsigned char>& bytes, int32_t w, int32_t h, int32_t rowbytes,
+                int depth) {
+    ImageView view;
+    view.pixels = bytes.data();
+    view.width = w;
+    view.height = h;
+    view.rowBytes = rowbytes;
+    view.depth = depth;
+    return view;
 }
 
 }  // namespace
@@ -39,9 +41,9 @@ TEST_F(GLTest, UploadSkipsRowPaddingAndNormalisesBytes) {
             p[3] = 255;
         }
     }
-    PF_EffectWorld world = World(bytes, 3, 2, 20);
+    const ImageView world = World(bytes, 3, 2, 20, 8);
     GLRenderBuffer tex = FBOHelper::CreateTextureRenderBuffer(3, 2, GL_RGBA32F, GL_CLAMP_TO_BORDER);
-    UploadToTexture(tex.id, &world, 8);
+    UploadToTexture(tex.id, world);
     const std::vector<float> texels = ReadTextureRGBA32F(tex.id, 3, 2);
     for (int i = 0; i < 6; ++i) {
         EXPECT_FLOAT_EQ(texels[i * 4 + 0], 10.f * i / 255.f) << i;
@@ -70,12 +72,12 @@ TEST_F(GLTest, ReadBackWritesRowsInPlaceAndLeavesPaddingAlone) {
             std::memcpy(&in[y * 48 + x * 16], px, 16);
         }
     }
-    PF_EffectWorld inWorld = World(in, 2, 2, 48);
-    UploadToTexture(t.f3.renderBuffer.id, &inWorld, 32);
+    const ImageView inWorld = World(in, 2, 2, 48, 32);
+    UploadToTexture(t.f3.renderBuffer.id, inWorld);
 
     std::vector<unsigned char> out(2 * 48, 0xAB);
-    PF_EffectWorld outWorld = World(out, 2, 2, 48);
-    FBOHelper::FBOtoEffectWorld(&t.f3, &outWorld, 32, GL_COLOR_ATTACHMENT0);
+    const ImageView outWorld = World(out, 2, 2, 48, 32);
+    FBOHelper::FBOtoEffectWorld(&t.f3, outWorld, GL_COLOR_ATTACHMENT0);
     for (int y = 0; y < 2; ++y) {
         EXPECT_EQ(std::memcmp(&out[y * 48], &in[y * 48], 32), 0) << "row " << y;
         for (int i = 32; i < 48; ++i) {
@@ -84,8 +86,8 @@ TEST_F(GLTest, ReadBackWritesRowsInPlaceAndLeavesPaddingAlone) {
     }
     // A 1 x 1 read-back in 8 bits takes the first texel, clamped and rounded.
     std::vector<unsigned char> one(4, 0);
-    PF_EffectWorld oneWorld = World(one, 1, 1, 4);
-    FBOHelper::FBOtoEffectWorld(&t.f3, &oneWorld, 8, GL_COLOR_ATTACHMENT0);
+    const ImageView oneWorld = World(one, 1, 1, 4, 8);
+    FBOHelper::FBOtoEffectWorld(&t.f3, oneWorld, GL_COLOR_ATTACHMENT0);
     EXPECT_EQ(one[0], 0);
     EXPECT_EQ(one[1], 128);
     EXPECT_EQ(one[2], 64);
@@ -129,7 +131,7 @@ TEST_F(GLTest, TheEightBitOutputTargetGivesTheBytesOfTheFloatReadBack) {
     for (size_t i = 0; i < in.size(); ++i) {
         in[i] = static_cast<unsigned char>((i * 37 + (i / 4) * 11) % 256);
     }
-    PF_EffectWorld inWorld = World(in, w, h, w * 4);
+    const ImageView inWorld = World(in, w, h, w * 4, 8);
     struct Case {
         const char* name;
         void (*apply)(ParamValues* p);
@@ -162,17 +164,17 @@ TEST_F(GLTest, TheEightBitOutputTargetGivesTheBytesOfTheFloatReadBack) {
         params.sampleCount = 6;
         c.apply(&params);
         const BufferGeometry g{w, h, 0, 0};
-        const RenderSettings s = DeriveRenderSettings(params, PF_RationalScale{1, 1}, g, g);
+        const RenderSettings s = DeriveRenderSettings(params, Ratio{1, 1}, g, g);
         FrameTargets t = {};
         ASSERT_TRUE(PrepareFrameTargets(s, w, h, w, h, 8, &t));
         ASSERT_EQ(t.writeBytes, 1);
-        UploadToTexture(t.f0.renderBuffer.id, &inWorld, 8);
+        UploadToTexture(t.f0.renderBuffer.id, inWorld);
         std::vector<std::vector<unsigned char>> out(2, std::vector<unsigned char>(in.size(), 0));
         for (int writeBytes = 0; writeBytes < 2; ++writeBytes) {
             t.writeBytes = writeBytes;
-            ASSERT_EQ(RunAllPasses(programs, s, &t, {}), PF_Err_NONE);
-            PF_EffectWorld outWorld = World(out[writeBytes], w, h, w * 4);
-            FBOHelper::FBOtoEffectWorld(FrameOutput(t), &outWorld, 8, GL_COLOR_ATTACHMENT0);
+            ASSERT_EQ(RunAllPasses(programs, s, &t, {}), 0);
+            const ImageView outWorld = World(out[writeBytes], w, h, w * 4, 8);
+            FBOHelper::FBOtoEffectWorld(FrameOutput(t), outWorld, GL_COLOR_ATTACHMENT0);
         }
         EXPECT_TRUE(out[0] == out[1]);
         EXPECT_NE(std::count(out[0].begin(), out[0].end(), 0), static_cast<long>(out[0].size()));

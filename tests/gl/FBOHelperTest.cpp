@@ -191,7 +191,7 @@ void main() { colour = texture(videoTexture, atV); }
                                     0.0f, 0.5f, 0.2f, 0.2f, 0.2f, 0.2f, 0.3f, 0.3f, 0.3f, 0.3f};
     PX_FBO out =
         FBOHelper::CreateTextureFBO(1, 1, GL_CLAMP_TO_BORDER, GL_RGBA32F, GL_DEPTH_COMPONENT32F);
-    const A_FloatRect unused = {};
+    const RectF unused = {};
     struct Case {
         GLenum wrap;
         std::vector<float> expected;

@@ -122,7 +122,7 @@ TEST_F(GLTest, RenderQuadCopiesTheSourceAndIgnoresAnUnusedRectangle) {
     GLRenderBuffer source = MakeTextureRGBA32F(4, 4, PositionTexels());
     PX_FBO target =
         FBOHelper::CreateTextureFBO(4, 4, GL_CLAMP_TO_BORDER, GL_RGBA32F, GL_DEPTH_COMPONENT32F);
-    const A_FloatRect ignored = {0.5, 0.5, 0.6, 0.6};
+    const RectF ignored = {0.5, 0.5, 0.6, 0.6};
     const std::string out = CaptureStdout([&] {
         RenderQuad(&target, program, {{"videoTexture", TEX2D(source.id)}}, 0, ignored, 0);
     });
@@ -149,7 +149,7 @@ TEST_F(GLTest, RectangleShrinksTheSourceToTheMiddle) {
     GLRenderBuffer source = MakeTextureRGBA32F(2, 2, texels);
     PX_FBO target =
         FBOHelper::CreateTextureFBO(6, 6, GL_CLAMP_TO_BORDER, GL_RGBA32F, GL_DEPTH_COMPONENT32F);
-    const A_FloatRect rect = {-0.25, -0.25, 1.25, 1.25};
+    const RectF rect = {-0.25, -0.25, 1.25, 1.25};
     RenderQuad(&target, program, {{"videoTexture", TEX2D(source.id)}}, 1, rect, 0);
     const std::vector<float> pixels = ReadTextureRGBA32F(target.renderBuffer.id, 6, 6);
 
@@ -204,7 +204,7 @@ void main() { colour = texture(firstTex, uv) + texture(secondTex, uv); }
     PX_FBO target =
         FBOHelper::CreateTextureFBO(2, 2, GL_CLAMP_TO_BORDER, GL_RGBA32F, GL_DEPTH_COMPONENT32F);
     const int buffersBefore = CountLiveGLObjects().buffers;
-    const A_FloatRect unused = {};
+    const RectF unused = {};
     RenderQuad(&target, program, {{"firstTex", TEX2D(a.id)}, {"secondTex", TEX2D(b.id)}}, 0, unused,
                1);
 
@@ -230,7 +230,7 @@ void main() { colour = texture(firstTex, uv) + texture(secondTex, uv); }
 TEST_F(GLTest, RenderQuadWithFailedProgramReportsItAndDrawsNothingBound) {
     PX_FBO target =
         FBOHelper::CreateTextureFBO(2, 2, GL_CLAMP_TO_BORDER, GL_RGBA32F, GL_DEPTH_COMPONENT32F);
-    const A_FloatRect unused = {};
+    const RectF unused = {};
     const std::string out = CaptureStdout([&] { RenderQuad(&target, 0, {}, 0, unused, 0); });
     EXPECT_EQ(out,
               "Active Attrib Error: 501\nNo Active Attribs shader: 0\n"

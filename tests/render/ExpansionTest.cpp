@@ -115,8 +115,8 @@ TEST(Expansion, AdjustmentLayerHasNoInputMargin) {
     ParamValues p = AutoMode();
     p.position = 50;
     EXPECT_EQ(InMargin(p, 1.0, true), 0);
-    const PF_RationalScale half = {1, 2};
-    const PF_LRect r = AdjustmentLayerRect(1920, 1081, half);
+    const Ratio half = {1, 2};
+    const IntRect r = AdjustmentLayerRect(1920, 1081, half);
     EXPECT_EQ(r.left, 0);
     EXPECT_EQ(r.top, 0);
     EXPECT_EQ(r.right, 960);
@@ -124,9 +124,9 @@ TEST(Expansion, AdjustmentLayerHasNoInputMargin) {
 }
 
 TEST(RectMath, Coords2RectTruncatesTowardZeroAndCeilsFarSides) {
-    const A_FloatPoint corners[4] = {{0, 0}, {10, 0}, {0, 10}, {10, 10}};
-    const A_FloatPoint centre = {5, 5};
-    PF_LRect r = Coords2Rect(corners, 0.5, 0, 1, centre);
+    const PointF corners[4] = {{0, 0}, {10, 0}, {0, 10}, {10, 10}};
+    const PointF centre = {5, 5};
+    IntRect r = Coords2Rect(corners, 0.5, 0, 1, centre);
     EXPECT_EQ(r.left, 0);
     EXPECT_EQ(r.top, 0);
     EXPECT_EQ(r.right, 11);
@@ -140,7 +140,7 @@ TEST(RectMath, Coords2RectTruncatesTowardZeroAndCeilsFarSides) {
 }
 
 TEST(RectMath, MatrixOperationsApplyInCallOrder) {
-    PF_FloatMatrix m;
+    Matrix3 m;
     SetIdentityMatrix(&m);
     TranslateMatrix(&m, 3, 4);  // the point (3, 4) read back from the third row
     ScaleMatrix(&m, 2, 2);
@@ -150,7 +150,7 @@ TEST(RectMath, MatrixOperationsApplyInCallOrder) {
     EXPECT_NEAR(m.mat[2][0], -8.0, 1e-12);
     EXPECT_NEAR(m.mat[2][1], 6.0, 1e-12);
 
-    PF_FloatMatrix about;
+    Matrix3 about;
     SetIdentityMatrix(&about);
     TranslateMatrix(&about, 10, 0);
     RotateMatrix(&about, 180, 5, 0);  // half turn about (5, 0)
@@ -159,10 +159,10 @@ TEST(RectMath, MatrixOperationsApplyInCallOrder) {
 }
 
 TEST(RectMath, NoOpOperationsLeaveTheMatrixBitIdentical) {
-    PF_FloatMatrix m;
+    Matrix3 m;
     SetIdentityMatrix(&m);
     TranslateMatrix(&m, 0.1, 0.2);
-    const PF_FloatMatrix before = m;
+    const Matrix3 before = m;
     ScaleMatrix(&m, 1, 1);
     RotateMatrix(&m, 0, 7, 7);
     for (int i = 0; i < 3; ++i) {
@@ -173,13 +173,13 @@ TEST(RectMath, NoOpOperationsLeaveTheMatrixBitIdentical) {
 }
 
 TEST(RectMath, UnionAndEmptiness) {
-    const PF_LRect empty = {5, 5, 5, 9};
-    const PF_LRect a = {0, 0, 10, 10};
-    const PF_LRect b = {-5, 2, 3, 20};
+    const IntRect empty = {5, 5, 5, 9};
+    const IntRect a = {0, 0, 10, 10};
+    const IntRect b = {-5, 2, 3, 20};
     EXPECT_TRUE(IsEmptyRect(empty));
     EXPECT_FALSE(IsEmptyRect(a));
 
-    PF_LRect dst = empty;
+    IntRect dst = empty;
     UnionLRect(a, &dst);  // empty destination takes the source
     EXPECT_EQ(dst.left, 0);
     EXPECT_EQ(dst.bottom, 10);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "host/Params.h"
-#include "render/ParamRead.h"
+#include "host/ParamRead.h"
 
 namespace {
 

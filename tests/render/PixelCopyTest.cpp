@@ -6,7 +6,8 @@
 #include <cstring>
 #include <limits>
 
-#include "render/PixelTransfer.h"
+#include "host/CopyIn.h"
+#include "render/ImageView.h"
 
 TEST(CopyPixel8In, StoresTheBytesInRGBAOrder) {
     PF_Pixel in = {255, 10, 20, 30};  // alpha, red, green, blue

@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr PF_RationalScale kFull = {1, 1};
-constexpr PF_RationalScale kHalf = {1, 2};
+constexpr Ratio kFull = {1, 1};
+constexpr Ratio kHalf = {1, 2};
 
 BufferGeometry Geometry(int32_t w, int32_t h, int32_t ox = 0, int32_t oy = 0) {
     return BufferGeometry{w, h, ox, oy};
@@ -23,7 +23,7 @@ ParamValues Auto() {
     return p;
 }
 
-RenderSettings Derive(const ParamValues& p, PF_RationalScale ds = kFull) {
+RenderSettings Derive(const ParamValues& p, Ratio ds = kFull) {
     return DeriveRenderSettings(p, ds, Geometry(1920, 1080), Geometry(1920, 1080));
 }
 
@@ -159,7 +159,7 @@ TEST(Conversions, HalfResolutionHalvesPixelsAndDoublesDistortion) {
 }
 
 TEST(Conversions, DownsampleIsASinglePrecisionQuotient) {
-    const PF_RationalScale third = {1, 3};
+    const Ratio third = {1, 3};
     EXPECT_EQ(DownsampleFactor(third), static_cast<double>(1.0f / 3.0f));
     EXPECT_NE(DownsampleFactor(third), 1.0 / 3.0);
 }

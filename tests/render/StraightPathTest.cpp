@@ -65,7 +65,7 @@ TEST(StraightPath, TakenWhenBothPathsAreStraightAndCrossFewerCellsThanSamples) {
         p.samples = 3;
         p.position = 0.5;
         c.apply(&p);
-        const RenderSettings s = DeriveRenderSettings(p, PF_RationalScale{1, 1}, frame, frame);
+        const RenderSettings s = DeriveRenderSettings(p, Ratio{1, 1}, frame, frame);
         EXPECT_EQ(PathIsStraight(s), c.straight) << c.name;
         EXPECT_EQ(TakesStraightPath(s, 1920, 1080), c.uniform != 0) << c.name;
         EXPECT_EQ(StraightPathUniform(s, 1920, 1080), c.uniform) << c.name;

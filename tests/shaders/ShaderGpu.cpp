@@ -68,7 +68,7 @@ hlv3ref::Image RunProgram(GLuint program, const UniformMap& uniforms, int width,
         FBOHelper::CreateTextureFBO(static_cast<uint32_t>(width), static_cast<uint32_t>(height),
                                     GL_CLAMP_TO_BORDER, GL_RGBA32F, GL_DEPTH_COMPONENT32F);
     FBOHelper::ClearFBO(&target);
-    A_FloatRect quadRect{};
+    RectF quadRect{};
     if (rect != nullptr) {
         quadRect.left = rect->left;
         quadRect.top = rect->top;

@@ -129,8 +129,7 @@ void BenchCase(const BenchPrograms& p, int w, int h, bool isFloat, const Case& c
     c.apply(&params);
     const BufferGeometry g{w, h, 0, 0};
     FrameBench f;
-    if (!StartFrame(p, DeriveRenderSettings(params, PF_RationalScale{1, 1}, g, g), w, h, isFloat,
-                    &f)) {
+    if (!StartFrame(p, DeriveRenderSettings(params, Ratio{1, 1}, g, g), w, h, isFloat, &f)) {
         std::fprintf(stderr, "hlv3host bench: no complete framebuffer at %d x %d\n", w, h);
         std::exit(1);
     }

@@ -5,6 +5,7 @@
 
 #include "gl/FBOHelper.h"
 #include "gl/Quad.h"
+#include "host/CopyIn.h"
 #include "render/DrawBudget.h"
 #include "render/PixelTransfer.h"
 #include "render/StraightPath.h"
@@ -12,15 +13,16 @@
 
 namespace {
 
-const A_FloatRect kWhole = {0.0, 0.0, 1.0, 1.0};
+const RectF kWhole = {0.0, 0.0, 1.0, 1.0};
 
-PF_EffectWorld WorldOf(simhost::Image& image) {
-    PF_EffectWorld w = {};
-    w.data = reinterpret_cast<PF_PixelPtr>(image.bytes.data());
-    w.rowbytes = image.rowbytes;
-    w.width = image.width;
-    w.height = image.height;
-    return w;
+ImageView ViewOf(simhost::Image& image, short bitdepth) {
+    ImageView v;
+    v.pixels = image.bytes.data();
+    v.rowBytes = image.rowbytes;
+    v.width = image.width;
+    v.height = image.height;
+    v.depth = bitdepth;
+    return v;
 }
 
 // Floor of a one- or two-read step: all reads at the fragment.
@@ -136,10 +138,8 @@ Action PrepareTargets(FrameBench* f) {
 }
 
 Action ReadBack(FrameBench* f) {
-    return [f] {
-        FBOHelper::FBOtoEffectWorld(FrameOutput(f->t), &f->outWorld, f->bitdepth,
-                                    GL_COLOR_ATTACHMENT0);
-    };
+    return
+        [f] { FBOHelper::FBOtoEffectWorld(FrameOutput(f->t), f->outView, GL_COLOR_ATTACHMENT0); };
 }
 
 }  // namespace
@@ -153,14 +153,14 @@ bool StartFrame(const BenchPrograms& p, const RenderSettings& s, int w, int h, b
     f->input = MakeTestCard(w, h, isFloat);
     f->temp = simhost::Image::Make(w, h, f->input.format);
     f->output = simhost::Image::Make(w, h, f->input.format);
-    f->tempWorld = WorldOf(f->temp);
-    f->outWorld = WorldOf(f->output);
+    f->tempView = ViewOf(f->temp, f->bitdepth);
+    f->outView = ViewOf(f->output, f->bitdepth);
     if (!PrepareFrameTargets(f->s, w, h, w, h, f->bitdepth, &f->t)) {
         ReleaseFrameTargets(&f->t);
         return false;
     }
     CpuCopyIn(f->input, f->temp);
-    UploadToTexture(f->t.f0.renderBuffer.id, &f->tempWorld, f->bitdepth);
+    UploadToTexture(f->t.f0.renderBuffer.id, f->tempView);
     RunPreProcessPass(p.effect, f->s, &f->t, &f->u, &f->d);
     return true;
 }
@@ -175,8 +175,7 @@ std::vector<Step> FrameSteps(const BenchPrograms& p, FrameBench* f) {
         {"copy-in (CPU, 1 thread)", 1, [f] { CpuCopyIn(f->input, f->temp); }, onePoint},
         {TargetsKept(*f) ? "targets kept" : "targets made (too large to keep)", 0,
          PrepareTargets(f), nullptr},
-        {"upload", 1, [f] { UploadToTexture(f->t.f0.renderBuffer.id, &f->tempWorld, f->bitdepth); },
-         onePoint},
+        {"upload", 1, [f] { UploadToTexture(f->t.f0.renderBuffer.id, f->tempView); }, onePoint},
         {"pre-process", 1, [&p, f] { RunPreProcessPass(p.effect, f->s, &f->t, &f->u, &f->d); },
          onePoint},
         {TakesStraightPath(s, f->w, f->h) ? "aberrate, straight path" : "aberrate", 2 * n,
@@ -211,7 +210,7 @@ std::vector<Step> FrameSteps(const BenchPrograms& p, FrameBench* f) {
 Action WholeFrame(const BenchPrograms& p, FrameBench* f) {
     return [&p, f, targets = PrepareTargets(f), readBack = ReadBack(f)] {
         targets();
-        UploadToTexture(f->t.f0.renderBuffer.id, &f->tempWorld, f->bitdepth);
+        UploadToTexture(f->t.f0.renderBuffer.id, f->tempView);
         RunAllPasses(p.effect, f->s, &f->t, {});
         readBack();
     };

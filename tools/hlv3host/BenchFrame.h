@@ -7,6 +7,7 @@
 #include "gl/FrameTargets.h"
 #include "gl/GLPrograms.h"
 #include "gl/Uniforms.h"
+#include "render/ImageView.h"
 #include "render/Passes.h"
 #include "render/RenderSettings.h"
 #include "simhost/Image.h"
@@ -26,8 +27,8 @@ struct BenchPrograms {
 };
 
 // One frame of a case: its settings, the host's buffers, the targets and
-// the uniforms the passes leave for each other. Not copyable: the worlds
-// point into the images and the steps into the record.
+// the uniforms the passes leave for each other. Not copyable: the
+// views point into the images and the steps into the record.
 struct FrameBench {
     RenderSettings s;
     int w = 0;
@@ -36,8 +37,8 @@ struct FrameBench {
     simhost::Image input;
     simhost::Image temp;
     simhost::Image output;
-    PF_EffectWorld tempWorld = {};
-    PF_EffectWorld outWorld = {};
+    ImageView tempView;  // of temp and output, at the frame's depth
+    ImageView outView;
     FrameTargets t = {};
     UniformMap u;
     FrameDraws d;

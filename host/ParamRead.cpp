@@ -1,4 +1,4 @@
-#include "render/ParamRead.h"
+#include "host/ParamRead.h"
 
 #include "host/Params.h"
 

@@ -1,13 +1,13 @@
-#include "render/Expansion.h"
+#include "host/Handlers.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "host/Handlers.h"
 #include "host/Params.h"
 #include "host/SuiteHandler.h"
-#include "render/ParamRead.h"
+#include "host/ParamRead.h"
+#include "render/Expansion.h"
 #include "render/RectMath.h"
 
 namespace {
@@ -29,6 +29,17 @@ PF_LRect Grown(const PF_LRect& r, int32_t margin) {
                     ClampedCoordinate(int64_t{r.top} - margin),
                     ClampedCoordinate(int64_t{r.right} + margin),
                     ClampedCoordinate(int64_t{r.bottom} + margin)};
+}
+
+IntRect RectOf(const PF_LRect& r) {
+    return IntRect{r.left, r.top, r.right, r.bottom};
+}
+
+// Grows the host's rectangle *r to cover `add` too.
+void Cover(const IntRect& add, PF_LRect* r) {
+    IntRect u = RectOf(*r);
+    UnionLRect(add, &u);
+    *r = PF_LRect{u.left, u.top, u.right, u.bottom};
 }
 
 int32_t Extent(int32_t from, int32_t to) {
@@ -98,7 +109,8 @@ PF_Err SmartPreRender(PF_InData* in_data, PF_OutData* /*out_data*/, PF_PreRender
     }
     const bool adjustmentLayer = (layerFlags & AEGP_LayerFlag_ADJUSTMENT_LAYER) != 0;
 
-    const double s = DownsampleFactor(in_data->downsample_x);
+    const Ratio downsampleX{in_data->downsample_x.num, in_data->downsample_x.den};
+    const double s = DownsampleFactor(downsampleX);
     const ExpansionValues e = DeriveExpansion(params, s);
     request.rect = Grown(request.rect, InputMargin(params, e, adjustmentLayer));
 
@@ -111,14 +123,14 @@ PF_Err SmartPreRender(PF_InData* in_data, PF_OutData* /*out_data*/, PF_PreRender
     const int32_t h = Extent(checkout.max_result_rect.top, checkout.max_result_rect.bottom);
     PF_PreRenderOutput* out = extra->output;
     if (adjustmentLayer) {
-        const PF_LRect layerRect =
-            AdjustmentLayerRect(in_data->width, in_data->height, in_data->downsample_x);
-        UnionLRect(layerRect, &out->result_rect);
-        UnionLRect(layerRect, &out->max_result_rect);
+        const IntRect layerRect = AdjustmentLayerRect(in_data->width, in_data->height, downsampleX);
+        Cover(layerRect, &out->result_rect);
+        Cover(layerRect, &out->max_result_rect);
     } else {
-        const PF_LRect extent = Grown(checkout.max_result_rect, OutputMargin(params, e, w, h));
-        UnionLRect(extent, &out->result_rect);
-        UnionLRect(extent, &out->max_result_rect);
+        const IntRect extent =
+            RectOf(Grown(checkout.max_result_rect, OutputMargin(params, e, w, h)));
+        Cover(extent, &out->result_rect);
+        Cover(extent, &out->max_result_rect);
     }
     out->flags = PF_RenderOutputFlag_RETURNS_EXTRA_PIXELS;
     return err;
