@@ -18,8 +18,11 @@ target_link_libraries(hlv3_gl INTERFACE "-framework OpenGL")
 target_compile_definitions(hlv3_gl INTERFACE GL_SILENCE_DEPRECATION)
 
 # Makes `target` HLV3Mac.plugin: Info.plist and PkgInfo marking an effect
-# (eFKT/FXTC), exporting only the two entry points.
-function(hlv3_mac_bundle target)
+# (eFKT/FXTC), the registration resource file `rsrc` as
+# Contents/Resources/HLV3Mac.rsrc, exporting only the two entry points.
+# Signing comes after the build (scripts/build-mac.sh): the seal covers every
+# file of the finished bundle.
+function(hlv3_mac_bundle target rsrc)
   set_target_properties(${target} PROPERTIES
     OUTPUT_NAME HLV3Mac
     BUNDLE TRUE
@@ -28,6 +31,12 @@ function(hlv3_mac_bundle target)
   target_link_options(${target} PRIVATE
     -Wl,-exported_symbols_list,${CMAKE_SOURCE_DIR}/cmake/HLV3Mac.exp -Wl,-dead_strip)
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/cmake/HLV3Mac.exp)
+
+  # The host reads the PiPL from the bundle's resources before it loads any
+  # code. The generator's target runs first, so only one rule writes the file.
+  target_sources(${target} PRIVATE ${rsrc})
+  set_source_files_properties(${rsrc} PROPERTIES GENERATED TRUE MACOSX_PACKAGE_LOCATION Resources)
+  add_dependencies(${target} hlv3_pipl)
 
   # PkgInfo: the package type and creator, eight bytes without a line break.
   file(WRITE ${CMAKE_BINARY_DIR}/generated/PkgInfo "eFKTFXTC")

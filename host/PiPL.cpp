@@ -6,21 +6,30 @@
 
 namespace {
 
-static_assert(sizeof(kEffectName) - 1 <= PF_MAX_EFFECT_NAME_LEN, "name fits a counted string");
-static_assert(sizeof(kEffectCategory) - 1 <= PF_MAX_EFFECT_NAME_LEN, "category fits");
-static_assert(sizeof(kEffectMatchName) - 1 <= PF_MAX_EFFECT_NAME_LEN, "match name fits");
-
 using Bytes = std::vector<std::uint8_t>;
 
-void PutU16(Bytes& out, std::uint16_t value) {
-    out.push_back(std::uint8_t(value & 0xFF));
-    out.push_back(std::uint8_t(value >> 8));
+// How the two platforms store the same properties.
+struct Form {
+    bool big_endian;   // four-character codes too: Windows stores them reversed
+    bool leading_one;  // Windows starts with a 16-bit 1 before the version
+    // Windows counts a counted string's zero padding in its data length; the
+    // macOS resource counts the length byte and the characters only.
+    bool length_counts_padding;
+};
+
+constexpr Form kWindowsForm{false, true, true};
+constexpr Form kMacForm{true, false, false};
+
+void PutU16(Bytes& out, const Form& form, std::uint32_t value) {
+    const std::uint8_t low = std::uint8_t(value & 0xFF);
+    const std::uint8_t high = std::uint8_t((value >> 8) & 0xFF);
+    out.push_back(form.big_endian ? high : low);
+    out.push_back(form.big_endian ? low : high);
 }
 
-void PutU32(Bytes& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(std::uint8_t((value >> shift) & 0xFF));
-    }
+void PutU32(Bytes& out, const Form& form, std::uint32_t value) {
+    PutU16(out, form, form.big_endian ? value >> 16 : value & 0xFFFF);
+    PutU16(out, form, form.big_endian ? value & 0xFFFF : value >> 16);
 }
 
 void PadTo4(Bytes& bytes) {
@@ -29,26 +38,28 @@ void PadTo4(Bytes& bytes) {
     }
 }
 
-Bytes U32Data(std::uint32_t value) {
+Bytes U32Data(const Form& form, std::uint32_t value) {
     Bytes data;
-    PutU32(data, value);
+    PutU32(data, form, value);
     return data;
 }
 
-Bytes TwoU16Data(std::uint16_t first, std::uint16_t second) {
+Bytes TwoU16Data(const Form& form, std::int32_t first, std::int32_t second) {
     Bytes data;
-    PutU16(data, first);
-    PutU16(data, second);
+    PutU16(data, form, std::uint32_t(first));
+    PutU16(data, form, std::uint32_t(second));
     return data;
 }
 
-// Length byte, characters, zero padding; the stored length counts the padding.
-Bytes CountedStringData(const char* text) {
+// Length byte and characters, padded where the form counts the padding.
+Bytes CountedStringData(const Form& form, const char* text) {
     const std::size_t length = std::strlen(text);
     Bytes data;
     data.push_back(std::uint8_t(length));
     data.insert(data.end(), text, text + length);
-    PadTo4(data);
+    if (form.length_counts_padding) {
+        PadTo4(data);
+    }
     return data;
 }
 
@@ -59,41 +70,102 @@ Bytes TerminatedStringData(const char* text) {
     return data;
 }
 
-// Vendor, key, id 0, data length, data; padding after the data is not counted.
-void AddProperty(Bytes& out, const char (&key)[5], const Bytes& data) {
-    PutU32(out, FourCharCode("8BIM"));
-    PutU32(out, FourCharCode(key));
-    PutU32(out, 0);
-    PutU32(out, std::uint32_t(data.size()));
-    const std::size_t start = out.size();
-    out.insert(out.end(), data.begin(), data.end());
-    while ((out.size() - start) % 4 != 0) {
-        out.push_back(0);
+struct Property {
+    std::uint32_t key;
+    Bytes data;  // its size is the stored data length
+};
+
+// Header, then per property: vendor, key, id 0, data length, data, and zero
+// padding after the data up to a multiple of 4 that the length never counts.
+Bytes Assemble(const Form& form, const std::vector<Property>& properties) {
+    Bytes out;
+    if (form.leading_one) {
+        PutU16(out, form, 1);
     }
+    PutU32(out, form, 0);  // PiPL version
+    PutU32(out, form, std::uint32_t(properties.size()));
+    for (const Property& property : properties) {
+        PutU32(out, form, FourCharCode("8BIM"));
+        PutU32(out, form, property.key);
+        PutU32(out, form, 0);
+        PutU32(out, form, std::uint32_t(property.data.size()));
+        out.insert(out.end(), property.data.begin(), property.data.end());
+        // Relative to the data: the Windows header leaves properties at 2 mod 4.
+        out.resize(out.size() + (4 - property.data.size() % 4) % 4, 0);
+    }
+    return out;
+}
+
+// The registration properties in the host's order, the platform's entry
+// points after the category.
+Bytes BuildForm(const Form& form, const std::vector<Property>& entry_points) {
+    std::vector<Property> properties = {
+        {FourCharCode("kind"), U32Data(form, kPluginKind)},
+        {FourCharCode("name"), CountedStringData(form, kEffectName)},
+        {FourCharCode("catg"), CountedStringData(form, kEffectCategory)}};
+    properties.insert(properties.end(), entry_points.begin(), entry_points.end());
+    const std::vector<Property> rest = {
+        {FourCharCode("ePVR"), TwoU16Data(form, 2, 0)},
+        {FourCharCode("eSVR"), TwoU16Data(form, kInterfaceVersionMajor, kInterfaceVersionMinor)},
+        {FourCharCode("eVER"), U32Data(form, kEffectVersion)},
+        {FourCharCode("eINF"), Bytes{0, 0}},
+        {FourCharCode("eGLO"), U32Data(form, std::uint32_t(kGlobalOutFlags))},
+        {FourCharCode("eGL2"), U32Data(form, std::uint32_t(kGlobalOutFlags2))},
+        {FourCharCode("eMNA"), CountedStringData(form, kEffectMatchName)},
+        {FourCharCode("aeFL"), U32Data(form, std::uint32_t(kReservedInfo))}};
+    properties.insert(properties.end(), rest.begin(), rest.end());
+    return Assemble(form, properties);
 }
 
 }  // namespace
 
 std::vector<std::uint8_t> BuildPiPL() {
-    constexpr std::uint32_t kPropertyCount = 12;
-    Bytes out;
-    PutU16(out, 1);
-    PutU32(out, 0);  // PiPL version
-    PutU32(out, kPropertyCount);
+    return BuildForm(kWindowsForm, {{FourCharCode("8664"), TerminatedStringData(kEntryPointName)}});
+}
 
-    AddProperty(out, "kind", U32Data(kPluginKind));
-    AddProperty(out, "name", CountedStringData(kEffectName));
-    AddProperty(out, "catg", CountedStringData(kEffectCategory));
-    AddProperty(out, "8664", TerminatedStringData(kEntryPointName));
-    AddProperty(out, "ePVR", TwoU16Data(2, 0));
-    AddProperty(
-        out, "eSVR",
-        TwoU16Data(std::uint16_t(kInterfaceVersionMajor), std::uint16_t(kInterfaceVersionMinor)));
-    AddProperty(out, "eVER", U32Data(kEffectVersion));
-    AddProperty(out, "eINF", Bytes{0, 0});
-    AddProperty(out, "eGLO", U32Data(std::uint32_t(kGlobalOutFlags)));
-    AddProperty(out, "eGL2", U32Data(std::uint32_t(kGlobalOutFlags2)));
-    AddProperty(out, "eMNA", CountedStringData(kEffectMatchName));
-    AddProperty(out, "aeFL", U32Data(std::uint32_t(kReservedInfo)));
+std::vector<std::uint8_t> BuildMacPiPL() {
+    const Bytes entry = CountedStringData(kMacForm, kEntryPointName);
+    return BuildForm(kMacForm, {{FourCharCode("mi64"), entry}, {FourCharCode("ma64"), entry}});
+}
+
+// A resource file with one resource, all values big-endian: a 16-byte header
+// (data offset 256, map offset, data length, map length) and zeros up to 256;
+// the data (a 32-bit length, then the bytes); the map (a copy of the header,
+// next-map 0, file reference 0, attributes 0, the offsets of the type list
+// (28) and of the empty name list (the map's end), the type list (count - 1,
+// type, count - 1, offset of the reference list from the type list) and one
+// reference (id, no name, attributes 0 with data offset 0, reserved 0).
+std::vector<std::uint8_t> BuildMacResourceFile() {
+    const Form& be = kMacForm;
+    const Bytes pipl = BuildMacPiPL();
+    constexpr std::uint32_t kDataOffset = 256;
+    constexpr std::uint32_t kTypeListOffset = 28;
+    constexpr std::uint32_t kMapLength = kTypeListOffset + 10 + 12;
+    const std::uint32_t data_length = std::uint32_t(4 + pipl.size());
+
+    Bytes header;
+    for (const std::uint32_t value :
+         {kDataOffset, kDataOffset + data_length, data_length, kMapLength}) {
+        PutU32(header, be, value);
+    }
+    Bytes out = header;
+    out.resize(kDataOffset, 0);
+    PutU32(out, be, std::uint32_t(pipl.size()));
+    out.insert(out.end(), pipl.begin(), pipl.end());
+
+    out.insert(out.end(), header.begin(), header.end());
+    PutU32(out, be, 0);  // next map
+    PutU16(out, be, 0);  // file reference
+    PutU16(out, be, 0);  // attributes
+    PutU16(out, be, kTypeListOffset);
+    PutU16(out, be, kMapLength);  // name list: empty, at the map's end
+    PutU16(out, be, 0);           // one type
+    PutU32(out, be, FourCharCode("PiPL"));
+    PutU16(out, be, 0);   // one resource of the type
+    PutU16(out, be, 10);  // its reference list follows the type list
+    PutU16(out, be, kPiPLResourceId);
+    PutU16(out, be, 0xFFFF);  // no name
+    PutU32(out, be, 0);       // attributes 0, data at offset 0 of the data section
+    PutU32(out, be, 0);
     return out;
 }

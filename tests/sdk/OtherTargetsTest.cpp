@@ -112,4 +112,19 @@ TEST(SdkOtherTargets, WindowsMingw) {
     EXPECT_EQ(rc, 0) << out;
 }
 
+// The published headers write the SP error codes as multi-character
+// constants, which GCC and Clang warn about by default: the simulated host,
+// compiled with its own options, must take them.
+TEST(SdkOtherTargets, SimulatedHostTakesMultiCharacterErrorCodes) {
+    const ScratchSource header("SPBasic.h", "#pragma once\n#include \"" + kSource +
+                                                "/sdk/SP/SPBasic.h\"\n#undef kSPBadParameterError\n"
+                                                "#define kSPBadParameterError 'Parm'\n");
+    std::string out;
+    const int rc = Compile(std::string(HLV3_CXX_COMPILER) + " -std=c++17 -fsyntax-only " +
+                               HLV3_SIMHOST_OPTIONS + " -I" + header.dir.string() + IncludeFlags() +
+                               " " + kSource + "/simhost/Drawbot.cpp",
+                           &out);
+    EXPECT_EQ(rc, 0) << out;
+}
+
 }  // namespace

@@ -142,6 +142,21 @@ TEST(ListCommand, DefaultPiPLPathIsBesideTheModule) {
     EXPECT_EQ(doc["pipl"]["path"].text,
               module.substr(0, module.rfind('/')) + "/generated/HLV3.pipl");
     EXPECT_EQ(doc["pipl"]["count"].number, 12);
+    EXPECT_EQ(doc["pipl"]["form"].text, "Windows resource");
+}
+
+// Either form of the registration resource decodes and is named.
+TEST(ListCommand, PiPLDecodesBothFormsAndNamesEach) {
+    const std::string list = std::string("list --module ") + HLV3_MODULE_PATH + " --pipl ";
+    const RunResult mac = RunTool(list + HLV3_MAC_RSRC_PATH);
+    ASSERT_EQ(mac.status, 0) << mac.out;
+    for (const char* line : {"(macOS resource file, 610 bytes, version 0, 13 properties)",
+                             "   5  8BIM ma64 id 0 length 11  EffectMain\n",
+                             "  11  8BIM eGL2 id 0 length  4  0x08201408\n"}) {
+        EXPECT_NE(mac.out.find(line), std::string::npos) << line;
+    }
+    EXPECT_NE(RunTool(list + HLV3_MODULE_PATH).out.find("neither a Windows PiPL resource nor"),
+              std::string::npos);
 }
 
 TEST(MiniJson, RejectsMalformedText) {

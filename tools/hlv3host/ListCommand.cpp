@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,6 +12,7 @@
 #include "tools/hlv3host/Commands.h"
 #include "tools/hlv3host/JsonText.h"
 #include "tools/hlv3host/ModuleFile.h"
+#include "tools/hlv3host/PiPLFile.h"
 
 namespace {
 
@@ -22,15 +21,10 @@ void PrintListUsage(std::FILE* to) {
                  "usage: hlv3host list [--module PATH] [--pipl PATH] [--json]\n"
                  "  --module PATH  the effect module to load (default: the one next to\n"
                  "                 the tool)\n"
-                 "  --pipl PATH    the PiPL resource bytes (default: generated/HLV3.pipl\n"
-                 "                 in the module's folder)\n"
+                 "  --pipl PATH    the registration resource: Windows PiPL bytes or a\n"
+                 "                 macOS resource file such as HLV3Mac.rsrc (default:\n"
+                 "                 generated/HLV3.pipl in the module's folder)\n"
                  "  --json         print one JSON document instead of text\n");
-}
-
-std::string Hex(std::uint32_t value) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "0x%08X", value);
-    return buf;
 }
 
 std::string ShortHex(A_long value) {
@@ -43,123 +37,6 @@ std::string Number(double value) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.7g", value);
     return buf;
-}
-
-std::string FourChars(std::uint32_t code) {
-    std::string s;
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        const char c = char((code >> shift) & 0xFF);
-        s += (c >= 0x20 && c < 0x7F) ? c : '?';
-    }
-    return s;
-}
-
-// --- the PiPL resource ----------------------------------------------------------
-
-struct PiPLProperty {
-    std::string vendor;
-    std::string key;
-    std::uint32_t id = 0;
-    std::uint32_t length = 0;
-    std::string value;  // decoded for display
-};
-
-struct PiPL {
-    std::string path;
-    std::string error;  // empty when decoded
-    std::size_t size = 0;
-    std::uint32_t version = 0;
-    std::uint32_t count = 0;
-    std::vector<PiPLProperty> properties;
-};
-
-std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
-           std::uint32_t(b[at + 3]) << 24;
-}
-
-std::uint32_t U16(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8;
-}
-
-std::string DecodeValue(const std::string& key, const std::vector<std::uint8_t>& b, std::size_t at,
-                        std::uint32_t length) {
-    if (key == "name" || key == "catg" || key == "eMNA") {
-        if (length == 0)
-            return "";
-        const std::size_t n = std::min<std::size_t>(b[at], length - 1);
-        return std::string(reinterpret_cast<const char*>(&b[at + 1]), n);
-    }
-    if (key == "8664") {
-        const char* text = reinterpret_cast<const char*>(&b[at]);
-        return std::string(text, strnlen(text, length));
-    }
-    if (key == "kind" && length >= 4)
-        return FourChars(U32(b, at));
-    if ((key == "ePVR" || key == "eSVR") && length >= 4) {
-        return std::to_string(U16(b, at)) + "." + std::to_string(U16(b, at + 2));
-    }
-    if (key == "eVER" && length >= 4) {
-        const std::uint32_t v = U32(b, at);
-        return Hex(v) + " (" + std::to_string(((v >> 19) & 7) + (((v >> 26) & 0xF) << 3)) + "." +
-               std::to_string((v >> 15) & 0xF) + "." + std::to_string((v >> 11) & 0xF) + " stage " +
-               std::to_string((v >> 9) & 3) + " build " + std::to_string(v & 0x1FF) + ")";
-    }
-    if (key == "eINF" && length >= 2)
-        return std::to_string(U16(b, at));
-    if ((key == "eGLO" || key == "eGL2") && length >= 4)
-        return Hex(U32(b, at));
-    if (length == 4)
-        return std::to_string(U32(b, at));
-    std::string hex;
-    for (std::uint32_t i = 0; i < length; ++i) {
-        char buf[4];
-        std::snprintf(buf, sizeof buf, "%02x", b[at + i]);
-        hex += buf;
-    }
-    return hex;
-}
-
-PiPL ReadPiPL(const std::string& path) {
-    PiPL pipl;
-    pipl.path = path;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        pipl.error = "cannot read " + path;
-        return pipl;
-    }
-    const std::vector<std::uint8_t> b((std::istreambuf_iterator<char>(in)),
-                                      std::istreambuf_iterator<char>());
-    pipl.size = b.size();
-    if (b.size() < 10 || U16(b, 0) != 1) {
-        pipl.error = "not a PiPL resource (no 0x0001 header word)";
-        return pipl;
-    }
-    pipl.version = U32(b, 2);
-    pipl.count = U32(b, 6);
-    std::size_t at = 10;
-    for (std::uint32_t i = 0; i < pipl.count; ++i) {
-        if (at + 16 > b.size()) {
-            pipl.error = "property " + std::to_string(i + 1) + " runs past the end";
-            return pipl;
-        }
-        PiPLProperty p;
-        p.vendor = FourChars(U32(b, at));
-        p.key = FourChars(U32(b, at + 4));
-        p.id = U32(b, at + 8);
-        p.length = U32(b, at + 12);
-        if (at + 16 + std::size_t(p.length) > b.size()) {
-            pipl.error = "property " + p.key + " runs past the end";
-            return pipl;
-        }
-        p.value = DecodeValue(p.key, b, at + 16, p.length);
-        pipl.properties.push_back(p);
-        at += 16 + (std::size_t(p.length) + 3) / 4 * 4;
-    }
-    if (at != b.size()) {
-        pipl.error = std::to_string(b.size() - at) + " bytes after the last property";
-    }
-    return pipl;
 }
 
 // --- the parameter table ------------------------------------------------------------
@@ -304,8 +181,9 @@ void PrintText(const Listing& l) {
     std::printf("  API version   %d.%d\n", r.apiMajor, r.apiMinor);
     std::printf("  reserved info %d\n\n", r.reserved);
 
-    std::printf("PiPL %s (%zu bytes, version %u, %u properties)\n", l.pipl.path.c_str(),
-                l.pipl.size, l.pipl.version, l.pipl.count);
+    std::printf("PiPL %s (%s, %zu bytes, version %u, %u properties)\n", l.pipl.path.c_str(),
+                l.pipl.form.empty() ? "unknown form" : l.pipl.form.c_str(), l.pipl.size,
+                l.pipl.version, l.pipl.count);
     for (std::size_t i = 0; i < l.pipl.properties.size(); ++i) {
         const PiPLProperty& p = l.pipl.properties[i];
         std::printf("  %2zu  %s %s id %u length %2u  %s\n", i + 1, p.vendor.c_str(), p.key.c_str(),
@@ -357,10 +235,11 @@ void PrintJson(const Listing& l) {
         JsonString(FourChars(std::uint32_t(r.kind))).c_str(), std::uint32_t(r.kind), r.apiMajor,
         r.apiMinor, r.reserved);
     std::printf(
-        "  \"pipl\": {\"path\": %s, \"size\": %zu, \"version\": %u, \"count\": %u, "
-        "\"error\": %s, \"properties\": [",
-        JsonString(l.pipl.path).c_str(), l.pipl.size, l.pipl.version, l.pipl.count,
-        l.pipl.error.empty() ? "null" : JsonString(l.pipl.error).c_str());
+        "  \"pipl\": {\"path\": %s, \"form\": %s, \"size\": %zu, \"version\": %u, "
+        "\"count\": %u, \"error\": %s, \"properties\": [",
+        JsonString(l.pipl.path).c_str(),
+        l.pipl.form.empty() ? "null" : JsonString(l.pipl.form).c_str(), l.pipl.size, l.pipl.version,
+        l.pipl.count, l.pipl.error.empty() ? "null" : JsonString(l.pipl.error).c_str());
     for (std::size_t i = 0; i < l.pipl.properties.size(); ++i) {
         const PiPLProperty& p = l.pipl.properties[i];
         std::printf(
