@@ -40,6 +40,10 @@
 // effect) and does nothing else, except the release calls (ReleaseSuite,
 // PF_DisposeWorld, dispose_world): they return the error but still release,
 // so a test of the effect's error path does not also get a leak report.
+// Every injected fault must fire: one whose chosen calls were not all made
+// (a misspelt key, a call number never reached) is a violation, reported by
+// Finish() (and the destructor) or by ClearFaults(). A test that expects no
+// call of a key says so with CallCount, not with a fault.
 //
 // Extending the host with more suites (the interface-side suites are written
 // this way): keep a static function table whose functions start with
@@ -87,6 +91,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <map>
 #include <memory>
@@ -263,7 +268,8 @@ class Host {
     // Every violation since the last take; marks them inspected.
     std::vector<std::string> TakeViolations();
     // End-of-life checks (suites held, worlds and handles alive, parameters
-    // checked out), then TakeViolations(). Call once, after the last command.
+    // checked out, injected faults that never fired), then TakeViolations().
+    // Call once, after the last command.
     std::vector<std::string> Finish();
 
     // ---- fault injection and call counting ---------------------------------
@@ -273,6 +279,11 @@ class Host {
     enum class ThrowKind { kInt, kStdException };
     // Call `nth` of `key` throws: the integer `value`, or a std::runtime_error.
     void ThrowOnCall(const std::string& key, int nth, ThrowKind kind, A_long value = 0);
+    // Call `nth` of `key` rethrows `thrown`, whatever its type.
+    void ThrowOnCall(const std::string& key, int nth, std::exception_ptr thrown);
+    // Removes every fault; each one whose chosen calls were not all made
+    // (an unbounded one: not even its first) is first recorded as a
+    // violation, so clearing cannot hide a fault that never fired.
     void ClearFaults();
     int CallCount(const std::string& key) const;
     // Every counted call, in order (keys only).
@@ -377,6 +388,7 @@ class Host {
     void BuildTables();
     void EndOfCommandChecks(Command& command);
     void EndOfLifeChecks();
+    void ReportUnfiredFaults();  // with mu_ held
     std::unique_ptr<Command> NewCommand(PF_Cmd cmd);
     PF_Err CallEntry(Command& command, void* extra);
     // Sends `cmd`: prepare() returns the extra (it may fill command-owned
