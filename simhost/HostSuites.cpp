@@ -184,6 +184,11 @@ std::vector<SuiteCount> Host::SuiteCounts() const {
     return out;
 }
 
+std::vector<SuiteCall> Host::SuiteCalls() const {
+    std::lock_guard<std::recursive_mutex> lock(mu_);
+    return suiteCalls_;
+}
+
 std::vector<SuiteCount> Host::HeldSuites() const {
     std::vector<SuiteCount> out;
     for (const SuiteCount& c : SuiteCounts()) {
@@ -195,6 +200,7 @@ std::vector<SuiteCount> Host::HeldSuites() const {
 
 A_long Host::SuiteAcquire(const char* name, A_long version, const void** suite) {
     std::lock_guard<std::recursive_mutex> lock(mu_);
+    suiteCalls_.push_back(SuiteCall{true, name, version});
     const auto it = suites_.find({name, version});
     if (it == suites_.end() ||
         (it->second->table == nullptr && it->second->mode == SuiteRec::Mode::kNormal)) {
@@ -213,6 +219,7 @@ A_long Host::SuiteAcquire(const char* name, A_long version, const void** suite) 
 
 A_long Host::SuiteRelease(const char* name, A_long version) {
     std::lock_guard<std::recursive_mutex> lock(mu_);
+    suiteCalls_.push_back(SuiteCall{false, name, version});
     const auto it = suites_.find({name, version});
     if (it == suites_.end() || it->second->released >= it->second->acquired) {
         Violation(std::string("suite \"") + name + "\" " + std::to_string(version) + " released " +

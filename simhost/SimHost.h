@@ -249,6 +249,18 @@ struct SuiteCount {
     int released = 0;
 };
 
+// One AcquireSuite or ReleaseSuite the basic suite answered (refused ones
+// included; one failed by FailCall on SPBasic.AcquireSuite never gets this
+// far).
+struct SuiteCall {
+    bool acquire = false;
+    std::string name;
+    A_long version = 0;
+    bool operator==(const SuiteCall& o) const {
+        return acquire == o.acquire && name == o.name && version == o.version;
+    }
+};
+
 class Host {
   public:
     Host();
@@ -310,6 +322,8 @@ class Host {
     // Pairs acquired more often than released, right now.
     std::vector<SuiteCount> HeldSuites() const;
     std::vector<SuiteCount> SuiteCounts() const;
+    // Every acquire and release in call order.
+    std::vector<SuiteCall> SuiteCalls() const;
     SPBasicSuite* BasicSuite() { return &basicSuite_; }
     // The basic suite's AcquireSuite/ReleaseSuite for the pair, counted
     // against the command running on the calling thread. Return SP errors.
@@ -406,6 +420,7 @@ class Host {
     std::vector<std::unique_ptr<FaultRec>> faults_;
 
     std::map<std::pair<std::string, A_long>, std::unique_ptr<SuiteRec>> suites_;
+    std::vector<SuiteCall> suiteCalls_;
     SPBasicSuite basicSuite_ = {};
 
     PF_FilterProc entry_ = nullptr;
