@@ -52,6 +52,22 @@ class ContextContract : public ::testing::Test {
         }
     }
 
+    // Two contexts, deleted with none current when the test ends however it
+    // ends; a test that deletes one itself sets it to none.
+    struct ContextPair {
+        GLContextHandle host = CreateContext(nullptr);
+        GLContextHandle ours = CreateContext(nullptr);
+        ContextPair() = default;
+        ContextPair(const ContextPair&) = delete;
+        ContextPair& operator=(const ContextPair&) = delete;
+        ~ContextPair() {
+            SetCurrentContext(nullptr);
+            DeleteContext(ours);
+            DeleteContext(host);
+        }
+        bool Made() const { return host != nullptr && ours != nullptr; }
+    };
+
     // The platform's context behind a handle, found by making it current.
     static const void* NativeOf(GLContextHandle handle) {
         ScopedCurrentContext keep;
@@ -101,19 +117,17 @@ TYPED_TEST_P(ContextContract, NoneIsHandledQuietly) {
 }
 
 TYPED_TEST_P(ContextContract, SavedContextRestoresTheHostsAndStaysItsOwners) {
-    GLContextHandle host = CreateContext(nullptr);
-    GLContextHandle ours = CreateContext(nullptr);
-    ASSERT_NE(host, nullptr);
-    ASSERT_NE(ours, nullptr);
-    const void* const hostNative = this->NativeOf(host);
-    const void* const oursNative = this->NativeOf(ours);
+    typename TestFixture::ContextPair pair;
+    ASSERT_TRUE(pair.Made());
+    const void* const hostNative = this->NativeOf(pair.host);
+    const void* const oursNative = this->NativeOf(pair.ours);
     EXPECT_NE(hostNative, oursNative);
 
-    SetCurrentContext(host);
+    SetCurrentContext(pair.host);
     GLContextHandle saved = GetCurrentContext();
     ASSERT_NE(saved, nullptr);
     EXPECT_TRUE(IsContextValid(saved));
-    SetCurrentContext(ours);
+    SetCurrentContext(pair.ours);
     EXPECT_EQ(TypeParam::Current(), oursNative);
     SetCurrentContext(saved);
     EXPECT_EQ(TypeParam::Current(), hostNative);
@@ -126,50 +140,40 @@ TYPED_TEST_P(ContextContract, SavedContextRestoresTheHostsAndStaysItsOwners) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
     // Deleting a context that is not current leaves the current one alone.
-    DeleteContext(ours);
+    DeleteContext(pair.ours);
+    pair.ours = nullptr;
     EXPECT_EQ(TypeParam::Current(), hostNative);
-    SetCurrentContext(nullptr);
-    DeleteContext(host);
 }
 
 TYPED_TEST_P(ContextContract, ScopedCurrentContextPutsBackWhatWasCurrent) {
-    GLContextHandle host = CreateContext(nullptr);
-    GLContextHandle ours = CreateContext(nullptr);
-    ASSERT_NE(host, nullptr);
-    ASSERT_NE(ours, nullptr);
-    SetCurrentContext(host);
+    typename TestFixture::ContextPair pair;
+    ASSERT_TRUE(pair.Made());
+    SetCurrentContext(pair.host);
     const void* const hostNative = TypeParam::Current();
     {
         ScopedCurrentContext keep;
-        SetCurrentContext(ours);
+        SetCurrentContext(pair.ours);
         EXPECT_NE(TypeParam::Current(), hostNative);
     }
     EXPECT_EQ(TypeParam::Current(), hostNative);
     SetCurrentContext(nullptr);
     {
         ScopedCurrentContext keep;
-        SetCurrentContext(ours);
+        SetCurrentContext(pair.ours);
     }
     EXPECT_EQ(TypeParam::Current(), nullptr);
-    DeleteContext(ours);
-    DeleteContext(host);
 }
 
 TYPED_TEST_P(ContextContract, ContextsDoNotShareObjects) {
-    GLContextHandle a = CreateContext(nullptr);
-    GLContextHandle b = CreateContext(nullptr);
-    ASSERT_NE(a, nullptr);
-    ASSERT_NE(b, nullptr);
-    SetCurrentContext(a);
+    typename TestFixture::ContextPair pair;
+    ASSERT_TRUE(pair.Made());
+    SetCurrentContext(pair.host);
     const GLuint program = glCreateProgram();
     EXPECT_TRUE(glIsProgram(program));
-    SetCurrentContext(b);
+    SetCurrentContext(pair.ours);
     EXPECT_FALSE(glIsProgram(program));
-    SetCurrentContext(a);
+    SetCurrentContext(pair.host);
     glDeleteProgram(program);
-    SetCurrentContext(nullptr);
-    DeleteContext(a);
-    DeleteContext(b);
 }
 
 REGISTER_TYPED_TEST_SUITE_P(ContextContract,
