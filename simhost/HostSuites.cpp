@@ -200,7 +200,8 @@ std::vector<SuiteCount> Host::HeldSuites() const {
 
 A_long Host::SuiteAcquire(const char* name, A_long version, const void** suite) {
     std::lock_guard<std::recursive_mutex> lock(mu_);
-    suiteCalls_.push_back(SuiteCall{true, name, version});
+    if (suiteCalls_.size() < settings.callLogLimit)
+        suiteCalls_.push_back(SuiteCall{true, name, version});
     const auto it = suites_.find({name, version});
     if (it == suites_.end() ||
         (it->second->table == nullptr && it->second->mode == SuiteRec::Mode::kNormal)) {
@@ -219,7 +220,8 @@ A_long Host::SuiteAcquire(const char* name, A_long version, const void** suite) 
 
 A_long Host::SuiteRelease(const char* name, A_long version) {
     std::lock_guard<std::recursive_mutex> lock(mu_);
-    suiteCalls_.push_back(SuiteCall{false, name, version});
+    if (suiteCalls_.size() < settings.callLogLimit)
+        suiteCalls_.push_back(SuiteCall{false, name, version});
     const auto it = suites_.find({name, version});
     if (it == suites_.end() || it->second->released >= it->second->acquired) {
         Violation(std::string("suite \"") + name + "\" " + std::to_string(version) + " released " +

@@ -153,6 +153,7 @@ struct HostSettings {
     A_long registeredOutFlags2 = 0;
 
     // CallLog() keeps this many keys, then a "..." entry; CallCount goes on.
+    // SuiteCalls() keeps as many entries, then no more.
     size_t callLogLimit = 200000;
 
     // A command must leave the calling thread's current GL (EGL) context as
