@@ -49,6 +49,8 @@ struct Host::FaultRec {
     bool throws = false;
     ThrowKind kind = ThrowKind::kInt;
     A_long value = 0;
+    std::exception_ptr thrown;  // rethrown instead of `kind` when set
+    int fired = 0;              // calls it applied to
 };
 
 // A FrameRequest::dependsOn rendered on its own thread while the frame that
@@ -84,6 +86,7 @@ struct HostAccess {
     static const PF_Iterate16Suite1* Iterate16Suite();
     static const AEGP_PFInterfaceSuite1* PFInterfaceSuite();
     static const AEGP_LayerSuite7* LayerSuite();
+    static void FillBasicSuite(SPBasicSuite& basic);
     static void FillInteract(PF_InteractCallbacks& inter);
     static void FillUtils(PF_UtilCallbacks& utils);
     static void FillPreRenderCallbacks(PF_PreRenderCallbacks& cb);

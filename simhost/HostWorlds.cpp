@@ -133,14 +133,15 @@ PF_Err Premultiply(PF_ProgPtr effect_ref, A_long forward, PF_EffectWorld* world)
             } else {
                 PF_Pixel16 p;
                 std::memcpy(&p, PixelAt(*world, x, y, 8), sizeof p);
-                const long a = p.alpha;
+                // Integer rounding to nearest, halves up, as lround would.
+                const std::uint64_t a = p.alpha;
                 A_u_short* const channels[3] = {&p.red, &p.green, &p.blue};
                 for (A_u_short* ch : channels) {
                     if (forward != 0) {
-                        *ch = static_cast<A_u_short>(std::lround(*ch * a / 32768.0));
+                        *ch = static_cast<A_u_short>((*ch * a + 16384) >> 15);
                     } else if (a > 0) {
-                        *ch = static_cast<A_u_short>(
-                            std::min(long{PF_MAX_CHAN16}, std::lround(*ch * 32768.0 / a)));
+                        *ch = static_cast<A_u_short>(std::min<std::uint64_t>(
+                            PF_MAX_CHAN16, (std::uint64_t{*ch} * 65536 + a) / (2 * a)));
                     }
                 }
                 std::memcpy(PixelAt(*world, x, y, 8), &p, sizeof p);

@@ -43,6 +43,10 @@
 // effect) and does nothing else, except the release calls (ReleaseSuite,
 // PF_DisposeWorld, dispose_world): they return the error but still release,
 // so a test of the effect's error path does not also get a leak report.
+// Every injected fault must fire: one whose chosen calls were not all made
+// (a misspelt key, a call number never reached) is a violation, reported by
+// Finish() (and the destructor) or by ClearFaults(). A test that expects no
+// call of a key says so with CallCount, not with a fault.
 //
 // Extending the host with more suites (the interface-side suites are written
 // this way): keep a static function table whose functions start with
@@ -94,6 +98,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <map>
 #include <memory>
@@ -155,6 +160,7 @@ struct HostSettings {
     A_long registeredOutFlags2 = 0;
 
     // CallLog() keeps this many keys, then a "..." entry; CallCount goes on.
+    // SuiteCalls() keeps as many entries, then no more.
     size_t callLogLimit = 200000;
 
     // A command must leave the calling thread's current GL (EGL) context as
@@ -281,6 +287,18 @@ struct SuiteCount {
     int released = 0;
 };
 
+// One AcquireSuite or ReleaseSuite the basic suite answered (refused ones
+// included; one failed by FailCall on SPBasic.AcquireSuite never gets this
+// far).
+struct SuiteCall {
+    bool acquire = false;
+    std::string name;
+    A_long version = 0;
+    bool operator==(const SuiteCall& o) const {
+        return acquire == o.acquire && name == o.name && version == o.version;
+    }
+};
+
 class Host {
   public:
     Host();
@@ -300,7 +318,8 @@ class Host {
     // Every violation since the last take; marks them inspected.
     std::vector<std::string> TakeViolations();
     // End-of-life checks (suites held, worlds and handles alive, parameters
-    // checked out), then TakeViolations(). Call once, after the last command.
+    // checked out, injected faults that never fired), then TakeViolations().
+    // Call once, after the last command.
     std::vector<std::string> Finish();
 
     // ---- fault injection and call counting ---------------------------------
@@ -310,6 +329,11 @@ class Host {
     enum class ThrowKind { kInt, kStdException };
     // Call `nth` of `key` throws: the integer `value`, or a std::runtime_error.
     void ThrowOnCall(const std::string& key, int nth, ThrowKind kind, A_long value = 0);
+    // Call `nth` of `key` rethrows `thrown`, whatever its type.
+    void ThrowOnCall(const std::string& key, int nth, std::exception_ptr thrown);
+    // Removes every fault; each one whose chosen calls were not all made
+    // (an unbounded one: not even its first) is first recorded as a
+    // violation, so clearing cannot hide a fault that never fired.
     void ClearFaults();
     int CallCount(const std::string& key) const;
     // Every counted call, in order (keys only).
@@ -336,6 +360,8 @@ class Host {
     // Pairs acquired more often than released, right now.
     std::vector<SuiteCount> HeldSuites() const;
     std::vector<SuiteCount> SuiteCounts() const;
+    // Every acquire and release in call order.
+    std::vector<SuiteCall> SuiteCalls() const;
     SPBasicSuite* BasicSuite() { return &basicSuite_; }
     // The basic suite's AcquireSuite/ReleaseSuite for the pair, counted
     // against the command running on the calling thread. Return SP errors.
@@ -419,6 +445,7 @@ class Host {
     void BuildTables();
     void EndOfCommandChecks(Command& command);
     void EndOfLifeChecks();
+    void ReportUnfiredFaults();  // with mu_ held
     std::unique_ptr<Command> NewCommand(PF_Cmd cmd, const FrameRequest* frame);
     PF_Err CallEntry(Command& command, void* extra);
     // Sends `cmd`: prepare() returns the extra (it may fill command-owned
@@ -437,6 +464,7 @@ class Host {
     std::vector<std::unique_ptr<FaultRec>> faults_;
 
     std::map<std::pair<std::string, A_long>, std::unique_ptr<SuiteRec>> suites_;
+    std::vector<SuiteCall> suiteCalls_;
     SPBasicSuite basicSuite_ = {};
 
     PF_FilterProc entry_ = nullptr;

@@ -1,16 +1,20 @@
-// EffectMain: which commands reach a handler, what the silent ones leave
-// alone, how thrown values become results, and the registration callback.
+// EffectMain: which commands reach a handler and what they leave for the
+// host, what the silent ones leave alone, how thrown values become results,
+// and the registration callback.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <new>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "host/EntryPoints.h"
-#include "host/SuiteHandler.h"
-#include "tests/host/FakeHost.h"
+#include "host/Params.h"
+#include "host/Registration.h"
+#include "simhost/SimHostTesting.h"
 
 namespace {
 
@@ -76,13 +80,54 @@ TEST(Dispatch, EventsOtherThanDrawAreLeftToTheHost) {
     EXPECT_TRUE(r.Untouched());
 }
 
-TEST(Dispatch, OnlyParamsSetupAddsParameters) {
-    FakeHost host;
-    EXPECT_EQ(
-        EffectMain(PF_Cmd_PARAMS_SETUP, &host.in_data, &host.out_data, nullptr, nullptr, nullptr),
-        PF_Err_NONE);
-    EXPECT_EQ(host.add_param_calls, 56);
-    EXPECT_EQ(host.out_data.num_params, 57);
+// Whether a call of `prefix` was made since the log had `since` entries.
+bool UsedSince(const simhost::Host& host, std::size_t since, const std::string& prefix) {
+    const std::vector<std::string> log = host.CallLog();
+    return std::any_of(log.begin() + long(std::min(since, log.size())), log.end(),
+                       [&](const std::string& key) { return key.rfind(prefix, 0) == 0; });
+}
+
+// Each routed command reaches its own handler, seen from the simulated host:
+// what the host finds in the output record and which host services the
+// command used.
+TEST(Dispatch, CommandsReachTheirHandlers) {
+    simhost::Host host;
+    host.SetEntry(&EffectMain);
+
+    ASSERT_EQ(host.Send(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
+    EXPECT_EQ(host.LastCommand().out.my_version, kEffectVersion);
+    EXPECT_EQ(host.LastCommand().out.out_flags2, kGlobalOutFlags2);
+    EXPECT_NE(host.GlobalData(), nullptr);
+
+    const std::size_t before_params = host.CallLog().size();
+    ASSERT_EQ(host.Send(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
+    EXPECT_EQ(host.AddedParams().size(), 56u);
+    EXPECT_EQ(host.LastCommand().out.num_params, 57);
+    EXPECT_TRUE(UsedSince(host, before_params, "inter.add_param"));
+    EXPECT_TRUE(UsedSince(host, before_params, "inter.register_ui"));
+
+    ASSERT_EQ(host.About(), PF_Err_NONE);
+    EXPECT_EQ(std::string(host.LastCommand().out.return_msg).rfind("Halvane v3.0.0", 0), 0u);
+
+    // Parameter-interface update hides and shows controls through the
+    // host's stream interface. This host has no stream suite: the handler
+    // gets 516 and gives back the suite it already held.
+    host.RefuseSuite("AEGP Stream Suite", 7);
+    const std::size_t before_ui = host.CallLog().size();
+    EXPECT_EQ(host.UpdateParamsUI(), PF_Err_BAD_CALLBACK_PARAM);
+    EXPECT_TRUE(UsedSince(host, before_ui, "SPBasic.AcquireSuite"));
+    EXPECT_EQ(host.SuiteAcquireCount("AEGP PF Interface Suite", 1), 1);
+    EXPECT_EQ(host.SuiteReleaseCount("AEGP PF Interface Suite", 1), 1);
+
+    // Pre-render announces an output area; nothing is rendered.
+    const simhost::PreRenderOutcome pre = host.PreRender();
+    EXPECT_EQ(pre.err, PF_Err_NONE);
+    EXPECT_FALSE(pre.checkouts.empty());
+
+    EXPECT_EQ(host.GlobalSetdown(), PF_Err_NONE);
+    // Only parameter set-up adds parameters.
+    EXPECT_EQ(host.CallCount("inter.add_param"), 56);
+    EXPECT_HOST_FINISHES_CLEAN(host);
 }
 
 TEST(Dispatch, RefusedSuitesInTheGlobalCommandsGive516) {
@@ -91,57 +136,45 @@ TEST(Dispatch, RefusedSuitesInTheGlobalCommandsGive516) {
     // from the entry point, and nothing is left acquired.
     for (const PF_Cmd cmd : {PF_Cmd_ABOUT, PF_Cmd_GLOBAL_SETUP, PF_Cmd_GLOBAL_SETDOWN}) {
         SCOPED_TRACE("command " + std::to_string(cmd));
-        FakeHost host;
-        host.refuse_all = true;
-        void* master = nullptr;
-        host.in_data.global_data = reinterpret_cast<PF_Handle>(&master);
-        EXPECT_EQ(EffectMain(cmd, &host.in_data, &host.out_data, nullptr, nullptr, nullptr),
-                  PF_Err_BAD_CALLBACK_PARAM);
-        EXPECT_FALSE(host.Acquires().empty());
-        EXPECT_TRUE(host.Releases().empty());
+        simhost::Host host;
+        host.SetEntry(&EffectMain);
+        if (cmd != PF_Cmd_GLOBAL_SETUP) {
+            ASSERT_EQ(host.Setup(), PF_Err_NONE);
+        }
+        const int acquires = host.CallCount("SPBasic.AcquireSuite");
+        const int releases = host.CallCount("SPBasic.ReleaseSuite");
+        host.FailCall("SPBasic.AcquireSuite", acquires + 1, kSPSuiteNotFoundError, -1);
+        EXPECT_EQ(host.Send(cmd), PF_Err_BAD_CALLBACK_PARAM);
+        EXPECT_GT(host.CallCount("SPBasic.AcquireSuite"), acquires);
+        EXPECT_EQ(host.CallCount("SPBasic.ReleaseSuite"), releases);
+        EXPECT_HOST_FINISHES_CLEAN(host);
     }
 }
 
 // --- thrown values --------------------------------------------------------------
 
-PF_Err ParamsSetupThrowing(FakeHost& host, std::function<void()> thrower) {
-    host.on_add_param = std::move(thrower);
-    return EffectMain(PF_Cmd_PARAMS_SETUP, &host.in_data, &host.out_data, nullptr, nullptr,
-                      nullptr);
+// The result of a parameter set-up whose first add_param throws `thrown`.
+PF_Err ParamsSetupThrowing(std::exception_ptr thrown) {
+    simhost::Host host;
+    host.SetEntry(&EffectMain);
+    EXPECT_EQ(host.Send(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
+    host.ThrowOnCall("inter.add_param", 1, std::move(thrown));
+    const PF_Err err = host.Send(PF_Cmd_PARAMS_SETUP);
+    EXPECT_EQ(host.CallCount("inter.add_param"), 1);
+    // The failed set-up leaves num_params alone; the host reports that only.
+    const std::vector<std::string> violations = host.TakeViolations();
+    EXPECT_EQ(violations.size(), 1u) << simhost::Describe(violations);
+    EXPECT_TRUE(simhost::Mentions(violations, "declared num_params 0 but added 0"));
+    EXPECT_EQ(host.GlobalSetdown(), PF_Err_NONE);
+    EXPECT_HOST_FINISHES_CLEAN(host);
+    return err;
 }
 
 TEST(Dispatch, ThrownErrorCodesBecomeTheResult) {
     for (const PF_Err code : {PF_Err(PF_Err_BAD_CALLBACK_PARAM), PF_Err(A_Err_MISSING_SUITE),
                               PF_Err(PF_Err_INVALID_INDEX), PF_Err(-3)}) {
-        FakeHost host;
-        EXPECT_EQ(ParamsSetupThrowing(host, [code] { throw code; }), code);
-        EXPECT_EQ(host.add_param_calls, 1);
+        EXPECT_EQ(ParamsSetupThrowing(std::make_exception_ptr(code)), code);
     }
-}
-
-TEST(Dispatch, RefusedSuiteInsideACommandGives516AndReleasesWhatWasHeld) {
-    FakeHost host;
-    host.refused.insert({"AEGP Layer Suite", 13});
-    const PF_Err err = ParamsSetupThrowing(host, [&host] {
-        AEGP_SuiteHandler suites(host.in_data.pica_basicP);
-        suites.HandleSuite1();
-        suites.LayerSuite7();
-    });
-    EXPECT_EQ(err, PF_Err_BAD_CALLBACK_PARAM);
-    const std::vector<FakeHost::SuiteCall> released = {{false, "PF Handle Suite", 2}};
-    EXPECT_EQ(host.Releases(), released);
-}
-
-TEST(Dispatch, RefusedScopedSuiteInsideACommandGives13WithTheMessage) {
-    FakeHost host;
-    host.refused.insert({"PF World Suite", 2});
-    const PF_Err err = ParamsSetupThrowing(host, [&host] {
-        ScopedSuite<PF_WorldSuite2> world(&host.in_data, "PF World Suite", 2, &host.out_data);
-    });
-    EXPECT_EQ(err, A_Err_MISSING_SUITE);
-    EXPECT_STREQ(host.out_data.return_msg, "Not able to acquire AEFX Suite.");
-    EXPECT_EQ(host.out_data.out_flags & PF_OutFlag_DISPLAY_ERROR_MESSAGE,
-              PF_OutFlag_DISPLAY_ERROR_MESSAGE);
 }
 
 struct NotAnError {
@@ -149,24 +182,12 @@ struct NotAnError {
 };
 
 TEST(Dispatch, OtherExceptionsNeverReachTheHost) {
-    {
-        FakeHost host;
-        EXPECT_EQ(ParamsSetupThrowing(host, [] { throw std::bad_alloc(); }), PF_Err_OUT_OF_MEMORY);
-    }
-    {
-        FakeHost host;
-        EXPECT_EQ(ParamsSetupThrowing(host, [] { throw std::runtime_error("lock"); }),
-                  PF_Err_OUT_OF_MEMORY);
-    }
-    {
-        FakeHost host;
-        EXPECT_EQ(ParamsSetupThrowing(host, [] { throw NotAnError{516}; }), PF_Err_OUT_OF_MEMORY);
-    }
-    {
-        // Not a PF_Err: a wider integer is not taken for an error code.
-        FakeHost host;
-        EXPECT_EQ(ParamsSetupThrowing(host, [] { throw 516LL; }), PF_Err_OUT_OF_MEMORY);
-    }
+    EXPECT_EQ(ParamsSetupThrowing(std::make_exception_ptr(std::bad_alloc())), PF_Err_OUT_OF_MEMORY);
+    EXPECT_EQ(ParamsSetupThrowing(std::make_exception_ptr(std::runtime_error("lock"))),
+              PF_Err_OUT_OF_MEMORY);
+    EXPECT_EQ(ParamsSetupThrowing(std::make_exception_ptr(NotAnError{516})), PF_Err_OUT_OF_MEMORY);
+    // Not a PF_Err: a wider integer is not taken for an error code.
+    EXPECT_EQ(ParamsSetupThrowing(std::make_exception_ptr(516LL)), PF_Err_OUT_OF_MEMORY);
 }
 
 // --- registration -----------------------------------------------------------------

@@ -6,13 +6,85 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "context/LocalGLStruct.h"
 #include "host/EntryPoints.h"
 #include "host/Params.h"
-#include "tests/host/FakeHost.h"
 
 namespace {
+
+// The host's side of one PARAMS_SETUP call made straight to the entry point
+// with records built here, so that a test controls them byte for byte (the
+// global data handle, or none, or one without a block; output fields the
+// command must leave alone): add_param and register_ui keep copies of what
+// they receive and fail on request; the name strcpy is counted. The ANSI
+// callback carries no context, so it reaches the one live recorder through a
+// static pointer: one at a time, on the test's thread.
+class ParamsRecorder {
+  public:
+    struct AddedParam {
+        PF_ParamDef def;
+        std::string text;  // copy of the choice list or label, "" when none
+        bool has_text;
+    };
+
+    ParamsRecorder() {
+        current = this;
+        utils.ansi.strcpy = &Strcpy;
+        in_data.utils = &utils;
+        in_data.effect_ref = reinterpret_cast<PF_ProgPtr>(this);
+        in_data.inter.add_param = &AddParam;
+        in_data.inter.register_ui = &RegisterUI;
+    }
+    ~ParamsRecorder() { current = nullptr; }
+    ParamsRecorder(const ParamsRecorder&) = delete;
+    ParamsRecorder& operator=(const ParamsRecorder&) = delete;
+
+    PF_InData in_data{};
+    PF_OutData out_data{};
+    PF_UtilCallbacks utils{};
+    int strcpy_calls = 0;
+
+    std::vector<AddedParam> params;
+    int add_param_calls = 0;
+    int fail_add_param_at = 0;  // 1-based call that fails, 0 for none
+    PF_Err add_param_error = PF_Err_NONE;
+    std::vector<int> add_param_indices;
+
+    std::vector<PF_CustomUIInfo> ui_infos;
+    int ui_registered_after = -1;  // number of parameters added before register_ui
+    PF_Err register_ui_error = PF_Err_NONE;
+
+  private:
+    static inline ParamsRecorder* current = nullptr;
+
+    static A_char* Strcpy(A_char* dst, const A_char* src) {
+        ++current->strcpy_calls;
+        return std::strcpy(dst, src);
+    }
+
+    static PF_Err AddParam(PF_ProgPtr ref, PF_ParamIndex index, PF_ParamDefPtr def) {
+        ParamsRecorder& h = *reinterpret_cast<ParamsRecorder*>(ref);
+        ++h.add_param_calls;
+        h.add_param_indices.push_back(index);
+        if (h.add_param_calls == h.fail_add_param_at)
+            return h.add_param_error;
+        const char* text = def->param_type == PF_Param_POPUP      ? def->u.pd.u.namesptr
+                           : def->param_type == PF_Param_BUTTON   ? def->u.button_d.u.namesptr
+                           : def->param_type == PF_Param_CHECKBOX ? def->u.bd.u.nameptr
+                                                                  : nullptr;
+        h.params.push_back({*def, text != nullptr ? text : "", text != nullptr});
+        return PF_Err_NONE;
+    }
+
+    static PF_Err RegisterUI(PF_ProgPtr ref, PF_CustomUIInfo* info) {
+        ParamsRecorder& h = *reinterpret_cast<ParamsRecorder*>(ref);
+        h.ui_infos.push_back(*info);
+        h.ui_registered_after = int(h.params.size());
+        return h.register_ui_error;
+    }
+};
 
 enum Kind { GROUP_START, GROUP_END, NO_DATA, BUTTON, POPUP, ANGLE, FLOAT, INT, CHECK };
 
@@ -191,7 +263,7 @@ PF_ParamDef WithoutTextPointers(PF_ParamDef def) {
     return def;
 }
 
-PF_Err RunParamsSetup(FakeHost& host) {
+PF_Err RunParamsSetup(ParamsRecorder& host) {
     return EffectMain(PF_Cmd_PARAMS_SETUP, &host.in_data, &host.out_data, nullptr, nullptr,
                       nullptr);
 }
@@ -203,8 +275,8 @@ struct GlobalBlock {
     PF_Handle Handle() { return reinterpret_cast<PF_Handle>(&master); }
 };
 
-void ExpectGpuChoices(const FakeHost& host, const std::string& vendor, const std::string& renderer,
-                      const std::string& gl, const std::string& glsl) {
+void ExpectGpuChoices(const ParamsRecorder& host, const std::string& vendor,
+                      const std::string& renderer, const std::string& gl, const std::string& glsl) {
     ASSERT_GE(host.params.size(), 11u);
     EXPECT_EQ(host.params[7].text, vendor);
     EXPECT_EQ(host.params[8].text, renderer);
@@ -213,7 +285,7 @@ void ExpectGpuChoices(const FakeHost& host, const std::string& vendor, const std
 }
 
 TEST(ParamsSetup, RegistersTheTableInOrderWithEveryField) {
-    FakeHost host;
+    ParamsRecorder host;
     GlobalBlock block;
     std::strcpy(block.data.glVersion, "3.2 Mesa");
     std::strcpy(block.data.glVendor, "Vendor Co");
@@ -227,7 +299,7 @@ TEST(ParamsSetup, RegistersTheTableInOrderWithEveryField) {
 
     for (const Row& row : kRows) {
         SCOPED_TRACE("parameter " + std::to_string(row.index));
-        const FakeHost::AddedParam& got = host.params[row.index - 1];
+        const ParamsRecorder::AddedParam& got = host.params[row.index - 1];
         const PF_ParamDef want = ExpectedDef(row);
         EXPECT_STREQ(got.def.name, row.name);
         EXPECT_EQ(got.def.param_type, want.param_type);
@@ -297,14 +369,14 @@ TEST(ParamsSetup, RegistersTheTableInOrderWithEveryField) {
 }
 
 TEST(ParamsSetup, StoredDataContract) {
-    FakeHost host;
+    ParamsRecorder host;
     ASSERT_EQ(RunParamsSetup(host), PF_Err_NONE);
     ASSERT_EQ(host.params.size(), 56u);
     // The two buffer-expansion sliders keep the disk id they were registered
     // with; 18 is used by none.
     EXPECT_EQ(host.params[41].def.uu.id, 27);
     EXPECT_EQ(host.params[42].def.uu.id, 27);
-    for (const FakeHost::AddedParam& p : host.params) {
+    for (const ParamsRecorder::AddedParam& p : host.params) {
         EXPECT_NE(p.def.uu.id, 18);
     }
     EXPECT_EQ(host.params[PARAM_RESET_TRANSFORMS - 1].def.param_type, PF_Param_BUTTON);
@@ -314,7 +386,7 @@ TEST(ParamsSetup, StoredDataContract) {
 }
 
 TEST(ParamsSetup, CustomUIRegisteredRightAfterTheHeader) {
-    FakeHost host;
+    ParamsRecorder host;
     ASSERT_EQ(RunParamsSetup(host), PF_Err_NONE);
     ASSERT_EQ(host.ui_infos.size(), 1u);
     EXPECT_EQ(host.ui_registered_after, 2);
@@ -328,13 +400,13 @@ TEST(ParamsSetup, CustomUIRegisteredRightAfterTheHeader) {
 TEST(ParamsSetup, GpuTextsFallBackToNull) {
     {
         SCOPED_TRACE("no global data handle");
-        FakeHost host;
+        ParamsRecorder host;
         ASSERT_EQ(RunParamsSetup(host), PF_Err_NONE);
         ExpectGpuChoices(host, "NULL", "NULL", "NULL", "NULL");
     }
     {
         SCOPED_TRACE("handle without a block");
-        FakeHost host;
+        ParamsRecorder host;
         void* master = nullptr;
         host.out_data.global_data = reinterpret_cast<PF_Handle>(&master);
         ASSERT_EQ(RunParamsSetup(host), PF_Err_NONE);
@@ -342,7 +414,7 @@ TEST(ParamsSetup, GpuTextsFallBackToNull) {
     }
     {
         SCOPED_TRACE("empty GL version, other texts filled");
-        FakeHost host;
+        ParamsRecorder host;
         GlobalBlock block;
         std::strcpy(block.data.glVendor, "Vendor Co");
         std::strcpy(block.data.glRenderer, "Renderer X");
@@ -353,7 +425,7 @@ TEST(ParamsSetup, GpuTextsFallBackToNull) {
     }
     {
         SCOPED_TRACE("texts read from the output record's handle, not the input's");
-        FakeHost host;
+        ParamsRecorder host;
         GlobalBlock block;
         std::strcpy(block.data.glVersion, "4.5");
         host.in_data.global_data = block.Handle();
@@ -363,7 +435,7 @@ TEST(ParamsSetup, GpuTextsFallBackToNull) {
 }
 
 TEST(ParamsSetup, GpuTextsAreBoundedAndStayOneChoice) {
-    FakeHost host;
+    ParamsRecorder host;
     GlobalBlock block;
     // Texts that fill their 100 bytes with no terminator, and one with the
     // host's choice separator in it.
@@ -378,7 +450,7 @@ TEST(ParamsSetup, GpuTextsAreBoundedAndStayOneChoice) {
 }
 
 TEST(ParamsSetup, AddParamFailureStopsAtOnce) {
-    FakeHost host;
+    ParamsRecorder host;
     host.fail_add_param_at = 5;
     host.add_param_error = PF_Err_OUT_OF_MEMORY;
     host.out_data.num_params = -7;
@@ -391,7 +463,7 @@ TEST(ParamsSetup, AddParamFailureStopsAtOnce) {
 }
 
 TEST(ParamsSetup, AddParamFailureBeforeTheHeaderSkipsUIRegistration) {
-    FakeHost host;
+    ParamsRecorder host;
     host.fail_add_param_at = 2;
     host.add_param_error = PF_Err_INVALID_INDEX;
     EXPECT_EQ(RunParamsSetup(host), PF_Err_INVALID_INDEX);
@@ -400,7 +472,7 @@ TEST(ParamsSetup, AddParamFailureBeforeTheHeaderSkipsUIRegistration) {
 }
 
 TEST(ParamsSetup, RegisterUIFailureIsKeptAndReturnedAtTheEnd) {
-    FakeHost host;
+    ParamsRecorder host;
     host.register_ui_error = PF_Err_INTERNAL_STRUCT_DAMAGED;
     EXPECT_EQ(RunParamsSetup(host), PF_Err_INTERNAL_STRUCT_DAMAGED);
     EXPECT_EQ(host.params.size(), 56u);
@@ -408,7 +480,7 @@ TEST(ParamsSetup, RegisterUIFailureIsKeptAndReturnedAtTheEnd) {
 }
 
 TEST(ParamsSetup, AddParamErrorWinsOverEarlierRegisterUIError) {
-    FakeHost host;
+    ParamsRecorder host;
     host.register_ui_error = PF_Err_INTERNAL_STRUCT_DAMAGED;
     host.fail_add_param_at = 10;
     host.add_param_error = PF_Err_OUT_OF_MEMORY;

@@ -2,17 +2,11 @@
 // and observed through CGL itself: what is current, how many references a
 // context holds, and which objects are still alive.
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "context/mac/CGLContext.h"
-#include "gl/GLApi.h"
-#include "tests/support/GLCoreVersion.h"
-#include "tests/support/GLStdoutCapture.h"
+#include "tests/context/ContextContract.h"
 #include "tests/support/cgl/CGLStandIn.h"
 
 namespace {
@@ -36,22 +30,14 @@ bool StandInMakesContexts() {
 
 // Every test starts with nothing injected and ends with nothing alive,
 // nothing current and no call that named a dead object.
-class CGLContextTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        if (!StandInMakesContexts()) {
-            const char* ci = std::getenv("CI");
-            if (ci && std::strcmp(ci, "true") == 0) {
-                GTEST_FAIL() << "no OpenGL 3.2 core context through EGL";
-            }
-            GTEST_SKIP() << "no OpenGL 3.2 core context through EGL";
-        }
-        cglstandin::Reset();
+struct CGLPlatform {
+    static const void* Current() { return CGLGetCurrentContext(); }
+    static std::string Unavailable() {
+        return StandInMakesContexts() ? "" : "none through the CGL stand-in over EGL";
     }
-    void TearDown() override {
-        if (IsSkipped()) {
-            return;
-        }
+    static constexpr bool kCreateLeavesCurrent = false;
+    static void Begin() { cglstandin::Reset(); }
+    static void End() {
         EXPECT_EQ(CGLGetCurrentContext(), nullptr);
         EXPECT_EQ(cglstandin::LiveContexts(), 0);
         EXPECT_EQ(cglstandin::LivePixelFormats(), 0);
@@ -59,6 +45,10 @@ class CGLContextTest : public ::testing::Test {
         cglstandin::Reset();
     }
 };
+
+INSTANTIATE_TYPED_TEST_SUITE_P(CGL, ContextContract, CGLPlatform);
+
+using CGLContextTest = ContextContract<CGLPlatform>;
 
 // The CGL object behind a handle, found by making it current.
 CGLContextObj CGLObjectOf(GLContextHandle handle) {
@@ -70,35 +60,12 @@ CGLContextObj CGLObjectOf(GLContextHandle handle) {
 
 }  // namespace
 
-TEST_F(CGLContextTest, DefaultAttributesGiveACoreContextAndLeaveCurrentUnchanged) {
-    GLContextHandle context = nullptr;
-    const std::string printed = CaptureStdout([&] { context = CreateContext(nullptr); });
+TEST_F(CGLContextTest, DefaultAttributesAskForACoreProfileAndThePixelFormatGoes) {
+    GLContextHandle context = CreateContext(nullptr);
     ASSERT_NE(context, nullptr);
-    EXPECT_EQ(printed, "");
-    EXPECT_TRUE(IsContextValid(context));
     EXPECT_EQ(cglstandin::LastAttributes(), (std::vector<int>{99, 0x3200, 0}));
-    EXPECT_EQ(CGLGetCurrentContext(), nullptr);
-    // The pixel format is gone once the context exists.
     EXPECT_EQ(cglstandin::LivePixelFormats(), 0);
-
-    SetCurrentContext(context);
-    ASSERT_NE(CGLGetCurrentContext(), nullptr);
-    EXPECT_TRUE(CurrentContextIsCore32OrLater());
-    SetCurrentContext(nullptr);
     DeleteContext(context);
-}
-
-TEST_F(CGLContextTest, NoneIsHandledQuietly) {
-    EXPECT_FALSE(IsContextValid(nullptr));
-    GLContextHandle saved = &saved;  // anything but none
-    const std::string printed = CaptureStdout([&] {
-        DeleteContext(nullptr);
-        SetCurrentContext(nullptr);
-        saved = GetCurrentContext();
-        SetCurrentContext(saved);
-    });
-    EXPECT_EQ(printed, "");
-    EXPECT_EQ(saved, nullptr);
 }
 
 // Each row makes a context, makes it current, releases it and deletes it,

@@ -122,7 +122,7 @@ TEST(SdkOtherTargets, SimulatedHostTakesMultiCharacterErrorCodes) {
     std::string out;
     const int rc = Compile(std::string(HLV3_CXX_COMPILER) + " -std=c++17 -fsyntax-only " +
                                HLV3_SIMHOST_OPTIONS + " -I" + header.dir.string() + IncludeFlags() +
-                               " " + kSource + "/simhost/Drawbot.cpp",
+                               " " + kSource + "/simhost/ui/Drawbot.cpp",
                            &out);
     EXPECT_EQ(rc, 0) << out;
 }

@@ -48,7 +48,7 @@ TEST(ShaderSourceText, ReferenceCompilerAcceptsEveryFile) {
         files.push_back(std::string("shaders/") + s.name);
     }
     // The benchmark's own passes are held to the same rules.
-    for (const char* name : {"plainAberrate_frag", "pathFloor_frag", "pointFloor_frag"}) {
+    for (const char* name : {"pathFloor_frag", "pointFloor_frag"}) {
         files.push_back(std::string("tools/hlv3host/shaders/") + name);
     }
     for (const std::string& file : files) {

@@ -124,6 +124,41 @@ TEST_F(SuitesTest, InjectedFaultsFailOrThrowTheChosenCall) {
     EXPECT_HOST_FINISHES_CLEAN(host);
 }
 
+TEST_F(SuitesTest, AFaultThatNeverFiresIsAViolation) {
+    SetUpEffect();
+    using Kind = simhost::Host::ThrowKind;
+    host.FailCall("SPBasic.AcquireSuit", 1, 77);              // misspelt
+    host.FailCall("SPBasic.AcquireSuite", 3, 77);             // never reached
+    host.FailCall("SPBasic.AcquireSuite", 2, 77, 2);          // reached in part
+    host.ThrowOnCall("SPBasic.ReleaseSuite", 5, Kind::kInt);  // never reached
+    host.FailCall("SPBasic.IsEqual", 1, 77, -1);              // never called
+    InCommand([](PF_InData* in, PF_OutData*) {
+        const void* s = nullptr;
+        if (in->pica_basicP->AcquireSuite("PF ANSI Suite", 1, &s) == 0)
+            in->pica_basicP->ReleaseSuite("PF ANSI Suite", 1);
+        EXPECT_EQ(in->pica_basicP->AcquireSuite("PF ANSI Suite", 1, &s), 77);
+        return PF_Err_NONE;
+    });
+    host.ClearFaults();
+    EXPECT_EQ(host.TakeViolations(),
+              (std::vector<std::string>{
+                  "failure injected into call 1 of \"SPBasic.AcquireSuit\" never fired (calls "
+                  "made: 0)",
+                  "failure injected into call 3 of \"SPBasic.AcquireSuite\" never fired (calls "
+                  "made: 2)",
+                  "failure injected into calls 2..3 of \"SPBasic.AcquireSuite\" never fired in "
+                  "full (calls made: 2)",
+                  "exception injected into call 5 of \"SPBasic.ReleaseSuite\" never fired "
+                  "(calls made: 1)",
+                  "failure injected into every call from 1 of \"SPBasic.IsEqual\" never fired "
+                  "(calls made: 0)"}));
+    // Cleared faults are gone; one left to the end is reported then.
+    host.FailCall("inter.add_parm", 1, 77);
+    EXPECT_EQ(host.Finish(), (std::vector<std::string>{"failure injected into call 1 of "
+                                                       "\"inter.add_parm\" never fired (calls "
+                                                       "made: 0)"}));
+}
+
 TEST_F(SuitesTest, AnExceptionEscapingTheEntryPointIsAViolation) {
     SetUpEffect();
     const PF_Err err =

@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "host/Params.h"
-#include "simhost/Drawbot.h"
-#include "simhost/Interface.h"
+#include "simhost/ui/Drawbot.h"
+#include "simhost/ui/Interface.h"
 #include "simhost/Module.h"
 #include "simhost/SimHost.h"
 #include "tests/support/GLTestContext.h"

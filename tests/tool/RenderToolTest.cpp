@@ -21,6 +21,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -30,6 +31,7 @@
 #include "tests/support/GLTestContext.h"
 #include "tests/tool/MiniJson.h"
 #include "tools/hlv3host/ImageFiles.h"
+#include "tools/hlv3host/PngEncode.h"
 
 namespace {
 
@@ -158,6 +160,9 @@ TEST(RenderTool, BadCommandLinesFailBeforeRenderingAndClaimNoFile) {
         {"render" + in + " --set \"Sample Count=0\"", 2, "Sample Count=0 is outside"},
         {"render" + in + " --set Samples=\"(-\"", 2, "is not a choice of Samples"},
         {"render" + in + " --set Postion=10", 2, "did you mean 'Position'?"},
+        {"render" + in + " --set Nope=1", 2, "no parameter is named 'Nope'"},
+        {"render" + in + " --set Channels=Purple", 2, "'Purple' is not a choice of Channels"},
+        {"render" + in + " --set Position=far", 2, "not a valid value for Position"},
         {"render" + in + " --module libz.so.1", 2, "cannot load the module ./libz.so.1: "},
         {"render" + in + " --module " + ZlibPath(), 2,
          "is not an effect module: it exports no EffectMain"},
@@ -266,6 +271,37 @@ TEST(RenderTool, TheModulesDiagnosticsGoToStandardErrorAndTheReportStaysJson) {
     EXPECT_FALSE(Exists(Temp("diag-out.png")));
 }
 
+TEST(RenderTool, DemoRendersTheTestCardAndItsOutputRendersAgain) {
+    HLV3_REQUIRE_GL();
+    const std::string png = Temp("demo.png"), exr = Temp("demo-out.exr"), half = Temp("half.png");
+    const ToolRun r = RunTool("demo --8bit --json --out " + png);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"render_error\": 0"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"host_request\": [0, 0, 640, 360]"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"returns_extra_pixels\": true"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("progress 100 %"), std::string::npos) << r.err;
+    EXPECT_EQ(ReadAll(png).substr(0, 4), "\x89PNG");
+    // The demo's output as the input of a render: a 752 x 472 still.
+    const ToolRun r2 = RunTool("render --json --in " + png + " --out " + exr +
+                               " --set Position=50 --set \"Channels=Red & Green\" --set Blur=0");
+    ASSERT_EQ(r2.status, 0) << r2.err;
+    EXPECT_NE(r2.out.find("\"input_request\": [-50, -50, 802, 522]"), std::string::npos) << r2.out;
+    EXPECT_NE(r2.out.find("\"result_rect\": [-50, -50, 802, 522]"), std::string::npos) << r2.out;
+    EXPECT_NE(r2.out.find("\"layer_x\": -50, \"layer_y\": -50, \"bits\": 8"), std::string::npos)
+        << r2.out;
+    EXPECT_EQ(ReadAll(exr).substr(0, 4), "\x76\x2f\x31\x01");  // OpenEXR magic
+    // Float in (the 852 x 572 result above), half resolution: 426 x 286, and
+    // the margins halve.
+    const ToolRun r3 = RunTool("render --json --in " + exr + " --out " + half +
+                               " --set Position=50 --downsample 2");
+    ASSERT_EQ(r3.status, 0) << r3.err;
+    EXPECT_NE(r3.out.find("\"input_request\": [-25, -25, 451, 311]"), std::string::npos) << r3.out;
+    EXPECT_NE(r3.out.find("\"bits\": 32"), std::string::npos) << r3.out;
+    for (const std::string& p : {png, exr, half}) {
+        std::remove(p.c_str());
+    }
+}
+
 // The settings under which the effect hands every pixel through unchanged.
 const char* const kIdentity = " --set Position=0 --set Samples=Single";
 
@@ -349,6 +385,57 @@ TEST(RenderTool, SixteenBitPngAndFloatExrKeepTheirValuesThroughAnIdentitySetting
     for (const std::string& p : {png16, out16, exr, outExr}) {
         std::remove(p.c_str());
     }
+}
+
+// PNG files are deflated in stripes of rows on several threads: every value
+// of a frame larger than one stripe reads back through libpng unchanged, at
+// 8 and 16 bits, with its offset. Rows that alternate 200 and 100 take the
+// Average filter, which reads the row above: so on the first row and where
+// stripes meet (at 8 and at 16 bits), which must see zeros and the real row
+// above.
+TEST(RenderTool, PngFilesOfManyStripesReadBackUnchanged) {
+    const int w = 701, rows8 = int(kPngStripeBytes / (w * 4 + 1)), h = 2 * rows8 + 3;
+    const int rows16 = int(kPngStripeBytes / (w * 8 + 1));
+    simhost::Image image = simhost::Image::Make8(w, h);
+    for (A_long y = 0; y < h; ++y) {
+        for (A_long x = 0; x < w; ++x) {  // smooth where y is even, noise where odd
+            const unsigned n = y % 2 == 0 ? unsigned(x + y) : (unsigned(x) * 2654435761u ^ y) >> 7;
+            const A_u_char alternate = x % 2 == 0 ? 200 : 100;
+            image.At8(x, y) =
+                y % rows8 == 0 || y % rows16 == 0
+                    ? PF_Pixel{alternate, alternate, alternate, alternate}
+                    : PF_Pixel{A_u_char(n >> 8), A_u_char(n), A_u_char(n * 3), A_u_char(y)};
+        }
+    }
+    const std::string path = Temp("stripes.png");
+    for (const int bits : {8, 16}) {
+        WriteOptions o;
+        o.bits = bits;
+        o.originX = -7;
+        o.originY = 3;
+        std::string error;
+        ASSERT_TRUE(WriteImageFile(path, ImageKind::kPng, image, o, &error)) << error;
+        EXPECT_EQ(PngChunk(ReadAll(path), "oFFs", 2), (std::vector<std::int32_t>{-7, 3}));
+        ReadResult back;
+        ASSERT_TRUE(ReadImageFile(path, &back, &error)) << error;
+        ASSERT_EQ(back.fileBits, bits);
+        ASSERT_EQ(back.image.height, h);
+        int differing = 0;
+        for (A_long y = 0; y < h; ++y) {
+            for (A_long x = 0; x < w; ++x) {
+                const PF_Pixel a = image.At8(x, y);
+                const PF_PixelFloat f = bits == 16 ? back.image.AtFloat(x, y) : PF_PixelFloat{};
+                const PF_Pixel b = bits == 8 ? back.image.At8(x, y)
+                                             : PF_Pixel{A_u_char(std::lround(f.alpha * 255)),
+                                                        A_u_char(std::lround(f.red * 255)),
+                                                        A_u_char(std::lround(f.green * 255)),
+                                                        A_u_char(std::lround(f.blue * 255))};
+                differing += std::memcmp(&a, &b, sizeof a) != 0;
+            }
+        }
+        EXPECT_EQ(differing, 0) << bits;
+    }
+    std::remove(path.c_str());
 }
 
 TEST(RenderTool, TheOutputPositionIsStoredInTheFileAndCropReturnsTheLayer) {

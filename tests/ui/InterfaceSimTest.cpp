@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "simhost/Drawbot.h"
-#include "simhost/Interface.h"
+#include "simhost/ui/Drawbot.h"
+#include "simhost/ui/Interface.h"
 #include "simhost/SimHost.h"
 
 namespace {

@@ -12,8 +12,8 @@
 
 #include "host/EntryPoints.h"
 #include "host/Links.h"
-#include "simhost/Drawbot.h"
-#include "simhost/Interface.h"
+#include "simhost/ui/Drawbot.h"
+#include "simhost/ui/Interface.h"
 #include "simhost/SimHost.h"
 
 class UiHostTest : public ::testing::Test {

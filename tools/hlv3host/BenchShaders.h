@@ -4,11 +4,8 @@
 // vertex stage quad_vert), embedded from tools/hlv3host/shaders/NAME.glsl;
 // NUL-terminated, alive for the whole process.
 //
-// plainAberrate_frag  the aberrate program before its restructuring, same
-//                     uniforms as aberrate_frag without firstL and countL.
 // pathFloor_frag      videoTexture, aspectF, offsetPos, offsetRot,
 //                     offsetScale, iterationsL, firstL, countL.
 // pointFloor_frag     videoTexture, readsL.
-extern "C++" const char plainAberrate_frag[];
 extern "C++" const char pathFloor_frag[];
 extern "C++" const char pointFloor_frag[];

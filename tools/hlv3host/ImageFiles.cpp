@@ -1,5 +1,7 @@
 #include "tools/hlv3host/ImageFiles.h"
 
+#include "tools/hlv3host/PngEncode.h"
+
 #include <png.h>
 
 #include <OpenEXR/ImfChannelList.h>
@@ -50,16 +52,10 @@ unsigned ToInteger(float v, unsigned maximum) {
 struct PngState {
     png_structp png = nullptr;
     png_infop info = nullptr;
-    bool writing = false;
     char message[256] = "";
 
     ~PngState() {
-        if (png == nullptr) {
-            return;
-        }
-        if (writing) {
-            png_destroy_write_struct(&png, info != nullptr ? &info : nullptr);
-        } else {
+        if (png != nullptr) {
             png_destroy_read_struct(&png, info != nullptr ? &info : nullptr, nullptr);
         }
     }
@@ -185,24 +181,6 @@ bool ReadPNG(const std::string& path, ReadResult* result, std::string* error) {
     return true;
 }
 
-bool EncodePng(std::FILE* file, PngState* s, const WriteOptions& o, png_uint_32 width,
-               png_uint_32 height, png_bytepp rows) {
-    if (setjmp(png_jmpbuf(s->png))) {
-        return false;
-    }
-    png_init_io(s->png, file);
-    png_set_IHDR(s->png, s->info, width, height, o.bits, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_oFFs(s->png, s->info, o.originX, o.originY, PNG_OFFSET_PIXEL);
-    png_write_info(s->png, s->info);
-    if (o.bits == 16) {
-        png_set_swap(s->png);
-    }
-    png_write_image(s->png, rows);
-    png_write_end(s->png, nullptr);
-    return true;
-}
-
 // One pixel of an 8-bit or float image as straight RGBA in [0, 1] (float
 // values as they are).
 void PixelRGBA(const simhost::Image& image, A_long x, A_long y, float v[4]) {
@@ -218,40 +196,42 @@ void PixelRGBA(const simhost::Image& image, A_long x, A_long y, float v[4]) {
 
 bool WritePNG(const std::string& path, const simhost::Image& image, const WriteOptions& o,
               std::string* error) {
-    const unsigned maximum = o.bits == 16 ? 65535 : 255;
-    const size_t channelBytes = o.bits == 16 ? 2 : 1;
-    const size_t rowBytes = static_cast<size_t>(image.width) * 4 * channelBytes;
-    std::vector<unsigned char> pixels(rowBytes * static_cast<size_t>(image.height));
-    std::vector<png_bytep> rows(static_cast<size_t>(image.height));
-    for (A_long y = 0; y < image.height; ++y) {
-        unsigned char* row = pixels.data() + rowBytes * static_cast<size_t>(y);
-        rows[static_cast<size_t>(y)] = row;
-        for (A_long x = 0; x < image.width; ++x) {
+    PngRows rows;
+    const bool bytesAsTheyAre = o.bits == 8 && image.format == PF_PixelFormat_ARGB32;
+    rows.fill = [&image, &o, bytesAsTheyAre](int y, unsigned char* row) {
+        const unsigned maximum = o.bits == 16 ? 65535 : 255;
+        for (A_long x = 0; x < image.width; ++x, row += o.bits / 2) {
+            if (bytesAsTheyAre) {
+                const PF_Pixel& p = image.At8(x, y);
+                row[0] = p.red, row[1] = p.green, row[2] = p.blue, row[3] = p.alpha;
+                continue;
+            }
             float v[4];
             PixelRGBA(image, x, y, v);
             for (int c = 0; c < 4; ++c) {
                 const unsigned n = ToInteger(v[c], maximum);
                 if (o.bits == 16) {
-                    const std::uint16_t n16 = static_cast<std::uint16_t>(n);
-                    std::memcpy(row + (x * 4 + c) * 2, &n16, 2);
+                    row[c * 2] = static_cast<unsigned char>(n >> 8);
+                    row[c * 2 + 1] = static_cast<unsigned char>(n);
                 } else {
-                    row[x * 4 + c] = static_cast<unsigned char>(n);
+                    row[c] = static_cast<unsigned char>(n);
                 }
             }
         }
-    }
+    };
+    rows.width = image.width;
+    rows.height = image.height;
+    rows.bits = o.bits;
+    rows.originX = o.originX;
+    rows.originY = o.originY;
     const File file(std::fopen(path.c_str(), "wb"));
     if (!file) {
         *error = path + ": " + std::strerror(errno);
         return false;
     }
-    PngState s;
-    s.writing = true;
-    s.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &s, PngError, PngWarning);
-    s.info = s.png != nullptr ? png_create_info_struct(s.png) : nullptr;
-    if (s.info == nullptr || !EncodePng(file.get(), &s, o, static_cast<png_uint_32>(image.width),
-                                        static_cast<png_uint_32>(image.height), rows.data())) {
-        *error = path + ": writing the PNG failed (" + s.message + ")";
+    std::string reason;
+    if (!WritePngRows(file.get(), rows, &reason)) {
+        *error = path + ": writing the PNG failed (" + reason + ")";
         return false;
     }
     if (std::fflush(file.get()) != 0 || std::ferror(file.get())) {

@@ -1,4 +1,4 @@
-#include "simhost/Drawbot.h"
+#include "simhost/ui/Drawbot.h"
 
 #include <atomic>
 #include <cstdio>

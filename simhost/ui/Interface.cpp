@@ -1,4 +1,4 @@
-#include "simhost/Interface.h"
+#include "simhost/ui/Interface.h"
 
 #include <atomic>
 #include <cstdio>
