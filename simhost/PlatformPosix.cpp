@@ -1,5 +1,9 @@
 #if !defined(_WIN32)
 #include <dlfcn.h>
+#include <link.h>
+
+#include <cstdlib>
+#include <cstring>
 
 #include "simhost/Platform.h"
 
@@ -32,6 +36,21 @@ void* CurrentGLContextOfThread() {
     void* const context = get != nullptr ? get() : nullptr;
     dlclose(egl);
     return context;
+}
+
+bool RefuseGLContexts() {
+    // glvnd loads its vendors (libEGL_mesa, libEGL_nvidia, ...) on the first
+    // EGL call: once one is loaded, the list below is no longer read.
+    const auto vendorLoaded = [](dl_phdr_info* info, size_t, void*) {
+        return info->dlpi_name != nullptr && std::strstr(info->dlpi_name, "libEGL_") != nullptr ? 1
+                                                                                                : 0;
+    };
+    if (dl_iterate_phdr(vendorLoaded, nullptr) != 0) {
+        return false;
+    }
+    setenv("__EGL_VENDOR_LIBRARY_FILENAMES", "/nonexistent/no-vendor.json", 1);
+    setenv("__EGL_VENDOR_LIBRARY_DIRS", "/nonexistent", 1);
+    return true;
 }
 
 }  // namespace simhost

@@ -32,5 +32,9 @@ void* CurrentGLContextOfThread() {
     return get != nullptr ? get() : nullptr;
 }
 
+bool RefuseGLContexts() {
+    return false;  // opengl32.dll offers no way to hide its drivers in-process
+}
+
 }  // namespace simhost
 #endif

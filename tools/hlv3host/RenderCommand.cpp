@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "simhost/Module.h"
+#include "simhost/Platform.h"
 #include "simhost/SimHost.h"
 #include "tools/hlv3host/Commands.h"
 #include "tools/hlv3host/GpuLimit.h"
@@ -80,9 +81,8 @@ std::string RenderFailure(const simhost::RenderedFrame& frame) {
     if (frame.err != PF_Err_NONE) {
         std::string text = "render failed with error " + std::to_string(frame.err);
         if (frame.err == PF_Err_OUT_OF_MEMORY) {
-            text += " (out of memory: the output, " + std::to_string(frame.output.width) + " x " +
-                    std::to_string(frame.output.height) +
-                    " pixels, may exceed the GPU's largest texture, GL_MAX_TEXTURE_SIZE)";
+            text += " (out of memory: the buffers of a " + std::to_string(frame.output.width) +
+                    " x " + std::to_string(frame.output.height) + " pixel frame)";
         }
         return text;
     }
@@ -95,6 +95,11 @@ std::string RenderFailure(const simhost::RenderedFrame& frame) {
 RunFailure RenderFrames(const RenderOptions& o, const FramePlan& plan, ReadResult* input,
                         const std::vector<std::string>& presets,
                         std::vector<FrameReport>* reports) {
+    // Before anything in the process touches GL, so the module's global
+    // set-up finds none, as on a machine without it.
+    if (o.renderer == RendererChoice::kCpu && !simhost::RefuseGLContexts()) {
+        return {1, "the CPU renderer cannot be chosen: GL is already loaded in this process"};
+    }
     const std::string path = ModuleFilePath(o.module);
     const simhost::Module module(path);
     const std::string problem = ModuleProblem(module, path);
@@ -136,10 +141,12 @@ RunFailure RenderFrames(const RenderOptions& o, const FramePlan& plan, ReadResul
             }
         }
     }
-    // A frame larger than the GPU's textures cannot render; say so before
-    // trying rather than pass on the module's out-of-memory error.
+    // Without a GPU, or with the CPU chosen, the effect renders on the CPU,
+    // as it does a frame beyond the GPU's textures. With the GPU demanded,
+    // either is an error, said before trying rather than left to the module.
+    const bool gpuOnly = o.renderer == RendererChoice::kGpu;
     const int limit = failure.status == 0 ? GpuTextureLimit() : 0;
-    if (failure.status == 0 && limit == 0) {
+    if (failure.status == 0 && limit == 0 && gpuOnly) {
         failure = {1,
                    "no OpenGL 3.2 core-profile context can be made on this machine (no EGL "
                    "device or driver; see Troubleshooting in README.md)"};
@@ -172,7 +179,9 @@ RunFailure RenderFrames(const RenderOptions& o, const FramePlan& plan, ReadResul
         host.SetInputLayer(layer);
         const simhost::PreRenderOutcome pre = host.PreRender();
         const PF_LRect& r = pre.output.result_rect;
-        if (pre.err == PF_Err_NONE && (r.right - r.left > limit || r.bottom - r.top > limit)) {
+        const bool beyond = r.right - r.left > limit || r.bottom - r.top > limit;
+        f.renderer = beyond ? "cpu" : "gpu";
+        if (pre.err == PF_Err_NONE && beyond && gpuOnly) {
             f.rendered.pre = pre;
             reports->push_back(f);
             failure = {2, "frame " + std::to_string(f.frame) + ": the output, " +

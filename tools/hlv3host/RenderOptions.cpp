@@ -107,6 +107,9 @@ void PrintRenderUsage(std::FILE* to) {
                  "  --frames A-B       render a sequence: --in shot.%%04d.png --out out.%%04d.exr\n"
                  "  --downsample N     render at 1/N resolution (N = 1 to 64)\n"
                  "  --adjustment       apply the effect as on an adjustment layer\n"
+                 "  --renderer R       auto (default: the GPU when an OpenGL 3.2 core context\n"
+                 "                     can be made and the frame fits its textures, else the\n"
+                 "                     CPU), gpu (the GPU or an error) or cpu\n"
                  "  --module FILE      the effect module (default: HLV3.so next to the tool)\n"
                  "  --json             print the report as JSON (with an \"error\" field)\n"
                  "  -q, --quiet        no progress lines on standard error\n"
@@ -121,8 +124,8 @@ void PrintDemoUsage(std::FILE* to) {
                  "  --out FILE         output .png or .exr (default hlv3-demo.png)\n"
                  "  --card FILE        also write the card itself (the 'before' picture)\n"
                  "  --8bit             render the card in 8 bits instead of float\n"
-                 "  --set, --depth, --crop, --downsample, --adjustment, --module, --json,\n"
-                 "  -q                 as for 'hlv3host render' (see render --help)\n");
+                 "  --set, --depth, --crop, --downsample, --adjustment, --renderer,\n"
+                 "  --module, --json, -q as for 'hlv3host render' (see render --help)\n");
 }
 
 int BadArguments(int argc, char** argv, const std::string& message) {
@@ -143,7 +146,7 @@ int ParseRenderOptions(int argc, char** argv, RenderOptions* o, bool demo) {
         std::string value;
         const bool takesValue = a == "--in" || a == "--out" || a == "--set" || a == "--module" ||
                                 a == "--downsample" || a == "--depth" || a == "--frames" ||
-                                a == "--card";
+                                a == "--card" || a == "--renderer";
         if (takesValue) {
             if (i + 1 >= argc) {
                 return BadArguments(argc, argv, a + " needs a value");
@@ -176,6 +179,13 @@ int ParseRenderOptions(int argc, char** argv, RenderOptions* o, bool demo) {
                 return BadArguments(argc, argv, "--frames takes FIRST-LAST, e.g. 1-48");
             }
             o->sequence = true;
+        } else if (a == "--renderer") {
+            if (value != "auto" && value != "gpu" && value != "cpu") {
+                return BadArguments(argc, argv, "--renderer takes auto, gpu or cpu");
+            }
+            o->renderer = value == "auto"  ? RendererChoice::kAuto
+                          : value == "gpu" ? RendererChoice::kGpu
+                                           : RendererChoice::kCpu;
         } else if (a == "--adjustment") {
             o->adjustment = true;
         } else if (a == "--json") {

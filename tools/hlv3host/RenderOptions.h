@@ -9,6 +9,13 @@
 // The command lines of `render` and `demo`, and everything about a run that
 // is checked before the module renders anything.
 
+// Which of the effect's renderers the run lets frames use.
+enum class RendererChoice {
+    kAuto,  // the GPU when a context can be made and the frame fits its textures, else the CPU
+    kGpu,   // the GPU only: no context, or a frame beyond its textures, is an error
+    kCpu,   // the CPU for every frame: no GL context can be made in the process
+};
+
 struct RenderOptions {
     std::string module;
     std::string input;
@@ -25,6 +32,7 @@ struct RenderOptions {
     int firstFrame = 0;
     int lastFrame = 0;
     bool eightBit = false;  // demo only: render the card as 8-bit instead of float
+    RendererChoice renderer = RendererChoice::kAuto;
 };
 
 // A failure: the exit status and one line for the user; status 0 is none.

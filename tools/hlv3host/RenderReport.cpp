@@ -34,6 +34,7 @@ std::string FrameJson(const FrameReport& f, const std::string& indent) {
     add("input_bits", std::to_string(f.inputBits));
     add("pre_render_error", std::to_string(frame.preRenderErr));
     add("render_error", std::to_string(frame.err));
+    add("renderer", JsonString(f.renderer));
     add("host_request", RectJson(pre.request.rect));
     add("input_request", checkedOut ? RectJson(pre.checkouts.front().request.rect) : "null");
     add("result_rect", RectJson(pre.output.result_rect));
@@ -81,6 +82,7 @@ void FrameText(std::FILE* out, const FrameReport& f) {
         (flags & PF_RenderOutputFlag_RETURNS_EXTRA_PIXELS) ? " (RETURNS_EXTRA_PIXELS)" : "");
     std::fprintf(out, "pre-render result   %d\n", frame.preRenderErr);
     std::fprintf(out, "render result       %d\n", frame.err);
+    std::fprintf(out, "renderer            %s\n", f.renderer);
     if (frame.hasOutput) {
         std::fprintf(out, "output              %d x %d, %d bits, top-left at layer (%d, %d)\n",
                      frame.output.width, frame.output.height,

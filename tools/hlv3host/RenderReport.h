@@ -20,6 +20,7 @@ struct FrameReport {
     PF_LRect fileRect = {};  // the written image in layer coordinates
     std::string file;        // written file; empty when nothing was written
     double seconds = 0.0;
+    const char* renderer = "gpu";  // "gpu" or "cpu": which of the effect's renderers made it
 };
 
 // The run's report on `out`: per frame for a still, a summary for a
