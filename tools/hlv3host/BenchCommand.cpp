@@ -7,7 +7,9 @@
 // best of k, so that load swings on a shared machine hit both sides alike.
 // The earlier forms of changed steps are gone (docs/benchmarks.md keeps
 // their figures); FrameSteps is the one place that knows how a frame's steps
-// are called.
+// are called. Each case's whole frame also runs on the CPU backend,
+// interleaved with the GL one, with its steps timed through the core's
+// timing hook.
 #include <algorithm>
 #include <chrono>
 #include <ctime>
@@ -120,15 +122,23 @@ void PrintRow(const std::string& name, int reads, double ms, double floorMs) {
     }
 }
 
+// One case's frame in one run on both backends, for the closing table.
+struct BackendTimes {
+    std::string name;
+    double glMs = 0;
+    double cpuMs = 0;
+};
+
 // One case at one size and depth: every step against its floor, and the
-// frame as one run.
-void BenchCase(const BenchPrograms& p, int w, int h, bool isFloat, const Case& c, int k,
-               TimeBase base, bool print) {
+// frame as one run on the GL backend and on the CPU backend, interleaved.
+BackendTimes BenchCase(const BenchPrograms& p, int w, int h, bool isFloat, const Case& c, int k,
+                       TimeBase base, bool print) {
     ParamValues params;
     params.position = 0.0;
     c.apply(&params);
     const BufferGeometry g{w, h, 0, 0};
     FrameBench f;
+    f.params = params;
     if (!StartFrame(p, DeriveRenderSettings(params, Ratio{1, 1}, g, g), w, h, isFloat, &f)) {
         std::fprintf(stderr, "hlv3host bench: no complete framebuffer at %d x %d\n", w, h);
         std::exit(1);
@@ -142,9 +152,16 @@ void BenchCase(const BenchPrograms& p, int w, int h, bool isFloat, const Case& c
         ms.push_back(best[0]);
         floorMs.push_back(step.floor ? best[1] : 0.0);
     }
-    const double whole = Interleaved({WholeFrame(p, &f)}, k, base)[0];
+    std::vector<double> cpuSteps(static_cast<size_t>(FrameStep::kReadBack) + 1, 1e300);
+    const std::vector<double> frames =
+        Interleaved({WholeFrame(p, &f), CpuFrame(
+                                            &f, [base] { return NowMs(base); }, &cpuSteps)},
+                    k, base);
+    const double whole = frames[0];
+    char name[160];
+    std::snprintf(name, sizeof name, "%d x %d, %s, %s", w, h, isFloat ? "float" : "8-bit", c.name);
     if (!print) {
-        return;
+        return {name, frames[0], frames[1]};
     }
 
     const int n = f.s.sampleCount;
@@ -178,7 +195,16 @@ void BenchCase(const BenchPrograms& p, int w, int h, bool isFloat, const Case& c
             DrawsFor(n, StraightSamplesPerDraw(f.s, w, h)), StraightSamplesPerDraw(f.s, w, h), mean,
             largest, 2 * n);
     }
+    std::printf("CPU backend, the same frame in one run: %.1f ms = %.2f x the GL backend's;",
+                frames[1], frames[1] / whole);
+    for (size_t i = 0; i < cpuSteps.size(); ++i) {
+        if (cpuSteps[i] < 1e300) {
+            std::printf(" %s %.1f", FrameStepName(static_cast<FrameStep>(i)), cpuSteps[i]);
+        }
+    }
+    std::printf(" ms\n\n");
     std::fflush(stdout);
+    return {name, frames[0], frames[1]};
 }
 
 void PrintUsage(std::FILE* to) {
@@ -189,7 +215,8 @@ void PrintUsage(std::FILE* to) {
         "                      [--clock wall|cpu]\n"
         "Prints, per case, the time of each frame step (best of K interleaved runs,\n"
         "default 3) and its ratio to a bilinear-fetch floor with the same reads,\n"
-        "and the frame in one run.\n"
+        "and the frame in one run on the GL backend and on the CPU backend\n"
+        "(interleaved), with a closing table of the two.\n"
         "--clock cpu measures this process's CPU time instead of wall time: on a\n"
         "software rasterizer that is the work done, whatever else the machine runs.\n"
         "Defaults: --sizes 1080 --depths 8,32 --cases single,auto,transform,fixed\n"
@@ -294,6 +321,7 @@ int RunBench(int argc, char** argv) {
                 reinterpret_cast<const char*>(glGetString(GL_VERSION)),
                 base == TimeBase::Wall ? "wall clock" : "process CPU time", k);
 
+    std::vector<BackendTimes> table;
     for (const std::string& size : Split(sizes)) {
         int w = 0, h = 0;
         ParseSize(size, &w, &h);
@@ -308,9 +336,16 @@ int RunBench(int argc, char** argv) {
                 // A small frame first, so that no first-use cost (shader
                 // compilation in the driver) lands in the figures.
                 BenchCase(p, 16, 9, depth == 32, c, 1, base, false);
-                BenchCase(p, w, h, depth == 32, c, k, base, true);
+                table.push_back(BenchCase(p, w, h, depth == 32, c, k, base, true));
             }
         }
+    }
+    std::printf(
+        "### The frame in one run, GL backend against CPU backend\n\n"
+        "| case | GL ms | CPU ms | CPU / GL |\n|---|---:|---:|---:|\n");
+    for (const BackendTimes& t : table) {
+        std::printf("| %s | %.1f | %.1f | %.2f |\n", t.name.c_str(), t.glMs, t.cpuMs,
+                    t.cpuMs / t.glMs);
     }
 
     DeleteProgram(&p.pointFloor);

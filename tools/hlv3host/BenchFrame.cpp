@@ -215,3 +215,24 @@ Action WholeFrame(const BenchPrograms& p, FrameBench* f) {
         readBack();
     };
 }
+
+Action CpuFrame(FrameBench* f, std::function<double()> clock, std::vector<double>* bestStepMs) {
+    return [f, clock = std::move(clock), bestStepMs] {
+        FrameRequest request;
+        request.params = f->params;
+        request.downsampleX = Ratio{1, 1};
+        request.input = f->tempView;
+        request.output = f->outView;
+        double started = 0;
+        FrameHooks hooks;
+        hooks.timing = [&](FrameStep step, bool finished) {
+            const double now = clock();
+            if (finished) {
+                double& best = (*bestStepMs)[static_cast<size_t>(step)];
+                best = std::min(best, now - started);
+            }
+            started = now;
+        };
+        RenderFrameCPU(request, hooks);
+    };
+}

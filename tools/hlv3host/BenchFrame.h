@@ -7,6 +7,7 @@
 #include "gl/FrameTargets.h"
 #include "gl/GLPrograms.h"
 #include "gl/Uniforms.h"
+#include "render/Frame.h"
 #include "render/ImageView.h"
 #include "render/Passes.h"
 #include "render/RenderSettings.h"
@@ -30,6 +31,7 @@ struct BenchPrograms {
 // the uniforms the passes leave for each other. Not copyable: the
 // views point into the images and the steps into the record.
 struct FrameBench {
+    ParamValues params;  // what s was derived from, for the CPU backend's request
     RenderSettings s;
     int w = 0;
     int h = 0;
@@ -70,6 +72,12 @@ std::vector<Step> FrameSteps(const BenchPrograms& p, FrameBench* f);
 
 // The GPU part of a frame in one run: targets, upload, every pass, read-back.
 Action WholeFrame(const BenchPrograms& p, FrameBench* f);
+
+// The CPU backend's whole frame on the GL frame's buffers (from the
+// copy-in's buffer to the host's output), as the effect runs it where GL is
+// missing. After every run, each step's time (by `clock`, in ms) lowers
+// (*bestStepMs)[step] when smaller; the vector has one entry per FrameStep.
+Action CpuFrame(FrameBench* f, std::function<double()> clock, std::vector<double>* bestStepMs);
 
 // Texel cells that the straight paths of both channels cross together from
 // the first sample to the last, per pixel of a w x h frame: mean and largest.
