@@ -5,6 +5,7 @@
 
 #include "render/cpu/Bilinear.h"
 #include "render/cpu/CpuPasses.h"
+#include "render/cpu/PairPlane.h"
 
 namespace cpu {
 
@@ -147,11 +148,21 @@ Vec4 StraightSum(const CpuImage& tex, int straight, const float start[2], const 
     return sum;
 }
 
-// ---- The sample loop.
+// ---- The sample loop, over a batch of a row's pixels at a time.
 
-void LoopSums(const CpuImage& tex, const AberrateValues& v, const float p[2], const float q[2],
-              float distortBase, float distortA, float distortB, int first, int last, Vec4* fragA,
-              Vec4* fragB) {
+// What each pixel of a batch starts from: the program's p and q (its
+// position about the centre), and its distortion's base and per-sample
+// steps for channel A and channel B.
+struct BatchStart {
+    float px[kBatch], py[kBatch], qx[kBatch], qy[kBatch];
+    float base[kBatch], stepA[kBatch], stepB[kBatch];
+};
+
+// Adds samples first .. last of each pixel of the batch to sumsA (channel A)
+// and sumsB, in the program's arithmetic: the transform stepped by the step
+// matrices from an exact start every 64 samples.
+void LoopSums(const PairPlane& planeA, const PairPlane& planeB, const AberrateValues& v,
+              const BatchStart& b, int n, int first, int last, Vec4* sumsA, Vec4* sumsB) {
     const float scaleStep = std::exp2(v.logScale * v.m);
     const float cosStep = std::cos(v.rotStep);
     const float sinStep = std::sin(v.rotStep);
@@ -163,86 +174,114 @@ void LoopSums(const CpuImage& tex, const AberrateValues& v, const float p[2], co
     const float b00 = inv * cosStep, b01 = inv * (-sinStep * v.aspect);
     const float b10 = inv * (sinStep / v.aspect), b11 = inv * cosStep;
     const float skewX2 = v.skewX * 2.0f, skewY2 = v.skewY * 2.0f;
-    Vec4 sumA = Vec4::Zero(), sumB = Vec4::Zero();
+    float tAx[kBatch], tAy[kBatch], tBx[kBatch], tBy[kBatch];
+    float uA[kBatch], vA[kBatch], uB[kBatch], vB[kBatch];
     for (int block = first; block <= last; block += 64) {
         const float at = static_cast<float>(block);
         const float c = std::cos(v.rotStep * at);
         const float s = std::sin(v.rotStep * at);
         const float scaleA = std::exp2(v.logScale * (at * v.m));
         const float scaleB = 1.0f / scaleA;
-        const float xc = q[0] * c, ys = q[1] * s, yc = p[1] * c, xs = p[0] * s;
-        float tAx = scaleA * (xc + ys), tAy = scaleA * (yc - xs);
-        float tBx = scaleB * (xc - ys), tBy = scaleB * (yc + xs);
+        for (int x = 0; x < n; ++x) {
+            const float xc = b.qx[x] * c, ys = b.qy[x] * s, yc = b.py[x] * c, xs = b.px[x] * s;
+            tAx[x] = scaleA * (xc + ys), tAy[x] = scaleA * (yc - xs);
+            tBx[x] = scaleB * (xc - ys), tBy[x] = scaleB * (yc + xs);
+        }
         const int end = std::min(block + 63, last);
         for (int k = block; k <= end; ++k) {
             const float i = static_cast<float>(k);
-            const float fa = distortBase + distortA * i;
-            const float fb = distortBase + distortB * i;
-            float ax = fa * tAx, ay = fa * tAy;
-            float bx = fb * tBx, by = fb * tBy;
-            ax += ay * (v.skewX * i);
-            ay += ax * (v.skewY * i);
-            bx += by * (skewX2 * i);
-            by += bx * (skewY2 * i);
+            const float skA = v.skewX * i, skAy = v.skewY * i;
+            const float skB = skewX2 * i, skBy = skewY2 * i;
             const float moveX = v.posStep[0] * i, moveY = v.posStep[1] * i;
-            sumA += Bilinear(tex, ax + (0.5f + moveX), ay + (0.5f + moveY));
-            sumB += Bilinear(tex, bx + (0.5f - moveX), by + (0.5f - moveY));
-            const float nAx = a00 * tAx + a01 * tAy, nAy = a10 * tAx + a11 * tAy;
-            const float nBx = b00 * tBx + b01 * tBy, nBy = b10 * tBx + b11 * tBy;
-            tAx = nAx, tAy = nAy, tBx = nBx, tBy = nBy;
+            const float offAx = 0.5f + moveX, offAy = 0.5f + moveY;
+            const float offBx = 0.5f - moveX, offBy = 0.5f - moveY;
+            for (int x = 0; x < n; ++x) {
+                const float fa = b.base[x] + b.stepA[x] * i;
+                const float fb = b.base[x] + b.stepB[x] * i;
+                float ax = fa * tAx[x], ay = fa * tAy[x];
+                float bx = fb * tBx[x], by = fb * tBy[x];
+                ax += ay * skA;
+                ay += ax * skAy;
+                bx += by * skB;
+                by += bx * skBy;
+                uA[x] = ax + offAx, vA[x] = ay + offAy;
+                uB[x] = bx + offBx, vB[x] = by + offBy;
+                const float nAx = a00 * tAx[x] + a01 * tAy[x], nAy = a10 * tAx[x] + a11 * tAy[x];
+                const float nBx = b00 * tBx[x] + b01 * tBy[x], nBy = b10 * tBx[x] + b11 * tBy[x];
+                tAx[x] = nAx, tAy[x] = nAy, tBx[x] = nBx, tBy[x] = nBy;
+            }
+            AddPairFetches(planeA, uA, vA, n, sumsA);
+            AddPairFetches(planeB, uB, vB, n, sumsB);
         }
         if (block > last - 64) {
             break;  // the next block would start beyond the last sample
         }
     }
-    *fragA = sumA;
-    *fragB = sumB;
 }
 
 }  // namespace
 
+int AberrateColourChannel(const RenderSettings& s, bool channelB) {
+    if (channelB) {
+        return s.channelMode == 2 ? 1 : 2;
+    }
+    return s.channelMode == 1 || s.channelMode == 2 ? 0 : 1;
+}
+
 void AberrateRows(const RenderSettings& s, const AberrateShare& share, const CpuImage& f1,
-                  CpuImage* f2, int y0, int y1) {
+                  const PairPlane& planeA, const PairPlane& planeB, CpuImage* f2, int y0, int y1) {
+    const int colourA = AberrateColourChannel(s, false);
+    const int colourB = AberrateColourChannel(s, true);
     const AberrateValues v = ValuesOf(s);
     const int first = std::max(share.first, 1);
     const int last =
         share.count > 0 ? std::min(first + share.count - 1, v.iterations) : v.iterations;
     const float scale = v.resMin / 1000.0f;
+    BatchStart b;
+    Vec4 sumsA[kBatch], sumsB[kBatch];
     for (int y = y0; y < y1; ++y) {
         float* row = f2->Row(y);
         const float py = (static_cast<float>(y) + 0.5f) / static_cast<float>(f2->height) - 0.5f;
-        for (int x = 0; x < f2->width; ++x) {
-            const float ux = (static_cast<float>(x) + 0.5f) / static_cast<float>(f2->width);
-            const float p[2] = {(ux - 0.5f) / v.aspect, py};
-            const float q[2] = {p[0] * v.aspect, p[1] * v.aspect};
-            const float radial = v.aspect * (p[0] * p[0] + p[1] * p[1]) * scale;
-            const float distortBase = 1.0f + radial * v.uniformStart;
-            const float distortA = radial * (v.uniformStep + v.distortStep);
-            const float distortB = radial * (v.uniformStep + v.distortStep * 2.0f);
-            Vec4 fragA, fragB;
-            if (share.straight != 0) {
-                const float t[2] = {q[0], p[1]};
-                const float start[2] = {distortBase * t[0] + 0.5f, distortBase * t[1] + 0.5f};
-                const float skewStep = v.skewX * (distortBase * p[1]);
-                const float stepA[2] = {distortA * t[0] + v.posStep[0] + skewStep,
-                                        distortA * t[1] + v.posStep[1]};
-                const float stepB[2] = {distortB * t[0] - v.posStep[0] + skewStep * 2.0f,
-                                        distortB * t[1] - v.posStep[1]};
-                fragA = StraightSum(f1, share.straight, start, stepA, first, last);
-                fragB = StraightSum(f1, share.straight, start, stepB, first, last);
-            } else if (first <= last) {
-                LoopSums(f1, v, p, q, distortBase, distortA, distortB, first, last, &fragA, &fragB);
-            } else {
-                fragA = fragB = Vec4::Zero();
+        for (int x0 = 0; x0 < f2->width; x0 += kBatch) {
+            const int n = std::min(kBatch, f2->width - x0);
+            for (int i = 0; i < n; ++i) {
+                const float ux =
+                    (static_cast<float>(x0 + i) + 0.5f) / static_cast<float>(f2->width);
+                b.px[i] = (ux - 0.5f) / v.aspect;
+                b.py[i] = py;
+                b.qx[i] = b.px[i] * v.aspect;
+                b.qy[i] = py * v.aspect;
+                const float radial = v.aspect * (b.px[i] * b.px[i] + py * py) * scale;
+                b.base[i] = 1.0f + radial * v.uniformStart;
+                b.stepA[i] = radial * (v.uniformStep + v.distortStep);
+                b.stepB[i] = radial * (v.uniformStep + v.distortStep * 2.0f);
+                sumsA[i] = sumsB[i] = Vec4::Zero();
             }
-            float a[4], b[4];
-            (v.m * fragA).ToArray(a);
-            (v.m * fragB).ToArray(b);
-            const float colourA = s.channelMode == 1 || s.channelMode == 2 ? a[0] : a[1];
-            const float colourB = s.channelMode == 2 ? b[1] : b[2];
-            const Vec4 packed = Vec4::Set(colourA, a[3], colourB, b[3]);
-            float* out = row + std::size_t(x) * 4;
-            (share.add ? packed + Vec4::Load(out) : packed).Store(out);
+            if (share.straight == 0 && first <= last) {
+                LoopSums(planeA, planeB, v, b, n, first, last, sumsA, sumsB);
+            }
+            for (int i = 0; i < n; ++i) {
+                float sums[4];
+                if (share.straight != 0) {
+                    const float t[2] = {b.qx[i], py};
+                    const float start[2] = {b.base[i] * t[0] + 0.5f, b.base[i] * t[1] + 0.5f};
+                    const float skewStep = v.skewX * (b.base[i] * py);
+                    const float stepA[2] = {b.stepA[i] * t[0] + v.posStep[0] + skewStep,
+                                            b.stepA[i] * t[1] + v.posStep[1]};
+                    const float stepB[2] = {b.stepB[i] * t[0] - v.posStep[0] + skewStep * 2.0f,
+                                            b.stepB[i] * t[1] - v.posStep[1]};
+                    float a[4], c[4];
+                    StraightSum(f1, share.straight, start, stepA, first, last).ToArray(a);
+                    StraightSum(f1, share.straight, start, stepB, first, last).ToArray(c);
+                    sums[0] = a[colourA], sums[1] = a[3], sums[2] = c[colourB], sums[3] = c[3];
+                } else {
+                    PairChannels(sumsA[i], &sums[0], &sums[1]);
+                    PairChannels(sumsB[i], &sums[2], &sums[3]);
+                }
+                const Vec4 packed = v.m * Vec4::Load(sums);
+                float* out = row + std::size_t(x0 + i) * 4;
+                (share.add ? packed + Vec4::Load(out) : packed).Store(out);
+            }
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "render/ImageView.h"
 #include "render/RenderSettings.h"
 #include "render/cpu/CpuImage.h"
+#include "render/cpu/PairPlane.h"
 
 // The CPU backend's passes: what the five programs compute, fragment for
 // fragment, in single precision. Each writes rows [y0, y1) of its target and
@@ -27,8 +28,12 @@ struct AberrateShare {
     int straight = 0;
     bool add = false;
 };
+// The sample loop reads the pair planes (channel A's and channel B's colour
+// with alpha, from f1; AberrateColourChannel says which colour), the
+// straight path f1 itself.
 void AberrateRows(const RenderSettings& s, const AberrateShare& share, const CpuImage& f1,
-                  CpuImage* f2, int y0, int y1);
+                  const PairPlane& planeA, const PairPlane& planeB, CpuImage* f2, int y0, int y1);
+int AberrateColourChannel(const RenderSettings& s, bool channelB);
 
 // A blur kernel along one axis as taps at whole texel offsets first ..
 // first + count - 1, each with four weights (kernel A on the first two

@@ -112,12 +112,29 @@ FrameResult RenderFrameCPU(const FrameRequest& request, const FrameHooks& hooks)
 
     run.Time(FrameStep::kAberrate, false);
     const int straight = StraightPathUniform(s, width, height);
+    // The sample loop reads pair planes, made here and dropped after the
+    // pass; the straight path reads f1.
+    cpu::PairPlane planeA, planeB;
+    if (straight == 0) {
+        planeA = cpu::MakePairPlane(width, height, mirror);
+        planeB = cpu::MakePairPlane(width, height, mirror);
+        if (!planeA.values || !planeB.values) {
+            return {FrameStatus::kNoTargets, 0};
+        }
+        run.Bands(cpu::PairPlaneRows(planeA), [&](int y0, int y1) {
+            cpu::FillPairRows(f1, cpu::AberrateColourChannel(s, false), 3, &planeA, y0, y1);
+            cpu::FillPairRows(f1, cpu::AberrateColourChannel(s, true), 3, &planeB, y0, y1);
+        });
+    }
     InShares(&run, s.sampleCount, AberrateSamplesPerDraw(s, width, height),
              [&](cpu::AberrateShare share) {
                  share.straight = straight;
-                 run.Bands(height,
-                           [&](int y0, int y1) { cpu::AberrateRows(s, share, f1, &f2, y0, y1); });
+                 run.Bands(height, [&](int y0, int y1) {
+                     cpu::AberrateRows(s, share, f1, planeA, planeB, &f2, y0, y1);
+                 });
              });
+    planeA = cpu::PairPlane{};
+    planeB = cpu::PairPlane{};
     run.Time(FrameStep::kAberrate, true);
 
     // The blur's intermediate, then the distortion average, reuse one buffer:

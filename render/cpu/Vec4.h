@@ -29,6 +29,9 @@ struct Vec4 {
     friend Vec4 operator+(Vec4 a, Vec4 b) {
         return {_mm_add_ps(a.v, b.v)};
     }
+    friend Vec4 operator-(Vec4 a, Vec4 b) {
+        return {_mm_sub_ps(a.v, b.v)};
+    }
     friend Vec4 operator*(Vec4 a, Vec4 b) {
         return {_mm_mul_ps(a.v, b.v)};
     }
@@ -53,6 +56,9 @@ struct Vec4 {
     }
     friend Vec4 operator+(Vec4 a, Vec4 b) {
         return {{a.v[0] + b.v[0], a.v[1] + b.v[1], a.v[2] + b.v[2], a.v[3] + b.v[3]}};
+    }
+    friend Vec4 operator-(Vec4 a, Vec4 b) {
+        return {{a.v[0] - b.v[0], a.v[1] - b.v[1], a.v[2] - b.v[2], a.v[3] - b.v[3]}};
     }
     friend Vec4 operator*(Vec4 a, Vec4 b) {
         return {{a.v[0] * b.v[0], a.v[1] * b.v[1], a.v[2] * b.v[2], a.v[3] * b.v[3]}};
