@@ -122,8 +122,8 @@ void PreProcessRows(const RenderSettings& s, const CpuImage& f0, CpuImage* f1, i
     }
 }
 
-void SourceSumRows(const RenderSettings& s, const AberrateShare& share, const CpuImage& f1,
-                   CpuImage* f4, int y0, int y1) {
+void SourceSumRows(const RenderSettings& s, const AberrateShare& share, const PairPlane& rg,
+                   const PairPlane& ba, CpuImage* f4, int y0, int y1) {
     const float m = 1.0f / static_cast<float>(s.sampleCount);
     const float k = static_cast<float>(s.uniformDistort);
     const float uStart = 0.9f * k;
@@ -132,22 +132,37 @@ void SourceSumRows(const RenderSettings& s, const AberrateShare& share, const Cp
     const int lo = std::max(share.first, 1);
     const int last =
         share.count > 0 ? std::min(lo + share.count - 1, s.sampleCount) : s.sampleCount;
+    float tx[kBatch], base[kBatch], slope[kBatch], u[kBatch], v[kBatch];
+    Vec4 sumsRG[kBatch], sumsBA[kBatch];
     for (int y = y0; y < y1; ++y) {
         const float ty = (static_cast<float>(y) + 0.5f) / static_cast<float>(f4->height) - 0.5f;
         float* row = f4->Row(y);
-        for (int x = 0; x < f4->width; ++x) {
-            const float tx = (static_cast<float>(x) + 0.5f) / static_cast<float>(f4->width) - 0.5f;
-            const float radial = (tx * tx / s.aspect + ty * ty * s.aspect) * scale;
-            const float base = 1.0f + radial * uStart;
-            const float slope = radial * uStep;
-            Vec4 sum = Vec4::Zero();
-            for (int j = lo; j <= last; ++j) {
-                const float f = base + slope * static_cast<float>(j);
-                sum += Bilinear(f1, f * tx + 0.5f, f * ty + 0.5f);
+        for (int x0 = 0; x0 < f4->width; x0 += kBatch) {
+            const int n = std::min(kBatch, f4->width - x0);
+            for (int i = 0; i < n; ++i) {
+                tx[i] = (static_cast<float>(x0 + i) + 0.5f) / static_cast<float>(f4->width) - 0.5f;
+                const float radial = (tx[i] * tx[i] / s.aspect + ty * ty * s.aspect) * scale;
+                base[i] = 1.0f + radial * uStart;
+                slope[i] = radial * uStep;
+                sumsRG[i] = sumsBA[i] = Vec4::Zero();
             }
-            const Vec4 shareValue = m * sum;
-            float* out = row + std::size_t(x) * 4;
-            (share.add ? shareValue + Vec4::Load(out) : shareValue).Store(out);
+            for (int j = lo; j <= last; ++j) {
+                const float at = static_cast<float>(j);
+                for (int i = 0; i < n; ++i) {
+                    const float f = base[i] + slope[i] * at;
+                    u[i] = f * tx[i] + 0.5f;
+                    v[i] = f * ty + 0.5f;
+                }
+                AddPairFetches(rg, &ba, u, v, n, sumsRG, sumsBA);
+            }
+            for (int i = 0; i < n; ++i) {
+                float c[4];
+                PairChannels(sumsRG[i], &c[0], &c[1]);
+                PairChannels(sumsBA[i], &c[2], &c[3]);
+                const Vec4 shareValue = m * Vec4::Load(c);
+                float* out = row + std::size_t(x0 + i) * 4;
+                (share.add ? shareValue + Vec4::Load(out) : shareValue).Store(out);
+            }
         }
     }
 }

@@ -51,9 +51,10 @@ BlurTaps MakeBlurTaps(const RenderSettings& s, int length);
 void BlurWRows(const BlurTaps& taps, const CpuImage& src, CpuImage* dst, int y0, int y1);
 void BlurHRows(const BlurTaps& taps, const CpuImage& src, CpuImage* dst, int y0, int y1);
 
-// One draw of the distortion average of the post-process pass into f4.
-void SourceSumRows(const RenderSettings& s, const AberrateShare& share, const CpuImage& f1,
-                   CpuImage* f4, int y0, int y1);
+// One draw of the distortion average of the post-process pass into f4,
+// from f1 as two pair planes: (red, green) and (blue, alpha).
+void SourceSumRows(const RenderSettings& s, const AberrateShare& share, const PairPlane& rg,
+                   const PairPlane& ba, CpuImage* f4, int y0, int y1);
 
 // Post-process: f2 (aberrated, maybe blurred), f1 (pre-processed) and the
 // untouched channel's source (f4, or f1 without distortion) into `out` in the

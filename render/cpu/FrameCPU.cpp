@@ -161,10 +161,20 @@ FrameResult RenderFrameCPU(const FrameRequest& request, const FrameHooks& hooks)
 
     run.Time(FrameStep::kPostProcess, false);
     if (UsesSourceSum(s)) {
+        // As the aberrate pass's planes, these go once the average is made.
+        cpu::PairPlane rg = cpu::MakePairPlane(width, height, mirror);
+        cpu::PairPlane ba = cpu::MakePairPlane(width, height, mirror);
+        if (!rg.values || !ba.values) {
+            return {FrameStatus::kNoTargets, 0};
+        }
+        run.Bands(cpu::PairPlaneRows(rg), [&](int y0, int y1) {
+            cpu::FillPairRows(f1, 0, 1, &rg, y0, y1);
+            cpu::FillPairRows(f1, 2, 3, &ba, y0, y1);
+        });
         InShares(&run, s.sampleCount, SourceSumSamplesPerDraw(width, height),
                  [&](const cpu::AberrateShare& share) {
                      run.Bands(height, [&](int y0, int y1) {
-                         cpu::SourceSumRows(s, share, f1, &spare, y0, y1);
+                         cpu::SourceSumRows(s, share, rg, ba, &spare, y0, y1);
                      });
                  });
     }

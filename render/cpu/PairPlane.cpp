@@ -147,17 +147,29 @@ void PlaceFetches(bool mirror, float fw, float fh, const float* u, const float* 
 
 }  // namespace
 
-void AddPairFetches(const PairPlane& plane, const float* u, const float* v, int count, Vec4* sums) {
+void AddPairFetches(const PairPlane& plane, const float* u, const float* v, int count,
+                    Vec4* sums) {
+    AddPairFetches(plane, nullptr, u, v, count, sums, nullptr);
+}
+
+void AddPairFetches(const PairPlane& plane, const PairPlane* second, const float* u,
+                    const float* v, int count, Vec4* sums, Vec4* secondSums) {
     const float fw = static_cast<float>(plane.width), fh = static_cast<float>(plane.height);
     FetchPlaces at;
     PlaceFetches(plane.mirror, fw, fh, u, v, count, &at);
+    const std::ptrdiff_t apart = second ? second->values.get() - plane.values.get() : 0;
     for (int i = 0; i < count; ++i) {
         const float* upper = plane.At(at.x0[i], at.y0[i]);
-        const Vec4 top = Vec4::Load(upper);
-        const Vec4 bottom = Vec4::Load(upper + plane.stride);
-        const Vec4 column = top + at.fy[i] * (bottom - top);
         const float fx = at.fx[i];
-        sums[i] += column * Vec4::Set(1.0f - fx, 1.0f - fx, fx, fx);
+        const Vec4 across = Vec4::Set(1.0f - fx, 1.0f - fx, fx, fx);
+        const Vec4 down = Vec4::Splat(at.fy[i]);
+        const Vec4 top = Vec4::Load(upper);
+        sums[i] += (top + down * (Vec4::Load(upper + plane.stride) - top)) * across;
+        if (second) {
+            const float* other = upper + apart;
+            const Vec4 top2 = Vec4::Load(other);
+            secondSums[i] += (top2 + down * (Vec4::Load(other + plane.stride) - top2)) * across;
+        }
     }
 }
 

@@ -65,6 +65,10 @@ constexpr int kBatch = 64;
 // weighted: the first channel is lanes 0 + 2 of a sum, the second 1 + 3.
 // NaN, infinite and far coordinates (beyond 1e7 texels) read nothing.
 void AddPairFetches(const PairPlane& plane, const float* u, const float* v, int count, Vec4* sums);
+// The same fetches from two planes of one size and wrap mode, into sums and
+// secondSums (second may be null: the first plane alone).
+void AddPairFetches(const PairPlane& plane, const PairPlane* second, const float* u,
+                    const float* v, int count, Vec4* sums, Vec4* secondSums);
 
 // A sum of AddPairFetches as its two channels.
 inline void PairChannels(Vec4 sum, float* first, float* second) {
