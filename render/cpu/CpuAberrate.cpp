@@ -60,7 +60,7 @@ Axis MakeAxis(float start, float step, int size) {
 
 float Mirror(float i, const Axis& a) {
     const float period = 2.0f * a.size;
-    float r = i - period * std::floor((i + 0.5f) * a.invPeriod);
+    float r = i - period * FastFloor((i + 0.5f) * a.invPeriod);
     if (r >= a.size) {
         r += period - 1.0f - 2.0f * r;
     }
@@ -70,19 +70,19 @@ float Mirror(float i, const Axis& a) {
 // The travel cell holding sample j and the first sample beyond it.
 void Cell(float j, const Axis& a, float* cell, float* leave) {
     if (a.invRate == 0.0f) {
-        *cell = std::floor(a.travel);
+        *cell = FastFloor(a.travel);
         *leave = 3.0e38f;
         return;
     }
-    float b = std::min(std::max(std::floor(a.travel + j * a.rate), -1.0e9f), 1.0e9f);
-    const float enter = std::ceil((b - a.travel) * a.invRate);
-    float out = std::ceil((b + 1.0f - a.travel) * a.invRate);
+    float b = std::min(std::max(FastFloor(a.travel + j * a.rate), -1.0e9f), 1.0e9f);
+    const float enter = FastCeil((b - a.travel) * a.invRate);
+    float out = FastCeil((b + 1.0f - a.travel) * a.invRate);
     if (enter > j) {
         out = enter;
         b -= 1.0f;
     } else if (out <= j) {
         b += 1.0f;
-        out = std::ceil((b + 1.0f - a.travel) * a.invRate);
+        out = FastCeil((b + 1.0f - a.travel) * a.invRate);
     }
     *cell = b;
     *leave = out;

@@ -42,7 +42,7 @@ void Hsv2Rgb(const float hsv[3], float c[3]) {
     const float offsets[3] = {0.0f, 4.0f, 2.0f};
     for (int i = 0; i < 3; ++i) {
         const float x = 6.0f * hsv[0] + offsets[i];
-        const float t = x - 6.0f * std::floor(x / 6.0f);
+        const float t = x - 6.0f * FastFloor(x / 6.0f);
         const float pure = std::min(std::max(std::fabs(t - 3.0f) - 1.0f, 0.0f), 1.0f);
         c[i] = hsv[2] * (1.0f + hsv[1] * (pure - 1.0f));
     }

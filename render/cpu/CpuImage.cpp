@@ -1,14 +1,12 @@
 #include "render/cpu/CpuImage.h"
 
-#include <new>
-
 CpuImage MakeCpuImage(int width, int height, bool mirror) {
     CpuImage image;
     image.mirror = mirror;
     if (width <= 0 || height <= 0) {
         return image;
     }
-    image.texels.reset(new (std::nothrow) float[std::size_t(width) * std::size_t(height) * 4]);
+    image.texels = cpu::TakeFloats(std::size_t(width) * std::size_t(height) * 4);
     if (image.texels) {
         image.width = width;
         image.height = height;

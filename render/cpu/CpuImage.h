@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
+
+#include "render/cpu/FloatPool.h"
 
 // An RGBA float image, row 0 first: what one of the GL backend's RGBA32F
 // targets holds. Owns its texels; their values are undefined until a pass
@@ -12,7 +13,7 @@ struct CpuImage {
     // GL_MIRRORED_REPEAT when true, else GL_CLAMP_TO_BORDER (transparent
     // black): how reads outside the image resolve, as the targets' wrap mode.
     bool mirror = true;
-    std::unique_ptr<float[]> texels;
+    cpu::FloatBuffer texels;
 
     float* Row(int y) { return texels.get() + std::size_t(y) * std::size_t(width) * 4; }
     const float* Row(int y) const { return texels.get() + std::size_t(y) * std::size_t(width) * 4; }

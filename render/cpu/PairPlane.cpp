@@ -15,8 +15,7 @@ PairPlane MakePairPlane(int width, int height, bool mirror) {
         return plane;
     }
     const std::size_t stride = (std::size_t(width) + 2 * PairPlane::kMargin) * 2;
-    plane.values.reset(
-        new (std::nothrow) float[stride * (std::size_t(height) + 2 * PairPlane::kMargin + 1)]);
+    plane.values = TakeFloats(stride * (std::size_t(height) + 2 * PairPlane::kMargin + 1));
     if (plane.values) {
         plane.width = width;
         plane.height = height;
@@ -147,13 +146,12 @@ void PlaceFetches(bool mirror, float fw, float fh, const float* u, const float* 
 
 }  // namespace
 
-void AddPairFetches(const PairPlane& plane, const float* u, const float* v, int count,
-                    Vec4* sums) {
+void AddPairFetches(const PairPlane& plane, const float* u, const float* v, int count, Vec4* sums) {
     AddPairFetches(plane, nullptr, u, v, count, sums, nullptr);
 }
 
-void AddPairFetches(const PairPlane& plane, const PairPlane* second, const float* u,
-                    const float* v, int count, Vec4* sums, Vec4* secondSums) {
+void AddPairFetches(const PairPlane& plane, const PairPlane* second, const float* u, const float* v,
+                    int count, Vec4* sums, Vec4* secondSums) {
     const float fw = static_cast<float>(plane.width), fh = static_cast<float>(plane.height);
     FetchPlaces at;
     PlaceFetches(plane.mirror, fw, fh, u, v, count, &at);

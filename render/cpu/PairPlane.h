@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
 
 #include "render/cpu/CpuImage.h"
+#include "render/cpu/FloatPool.h"
 #include "render/cpu/Vec4.h"
 
 // The two channels that one channel of the aberrate program reads (its
@@ -20,7 +20,7 @@ struct PairPlane {
     int height = 0;
     bool mirror = true;
     std::size_t stride = 0;  // floats per row, margins included
-    std::unique_ptr<float[]> values;
+    FloatBuffer values;
 
     // Texels on every side; above the top margin one more row, of zeros,
     // which fetches that read nothing read.
@@ -67,8 +67,8 @@ constexpr int kBatch = 64;
 void AddPairFetches(const PairPlane& plane, const float* u, const float* v, int count, Vec4* sums);
 // The same fetches from two planes of one size and wrap mode, into sums and
 // secondSums (second may be null: the first plane alone).
-void AddPairFetches(const PairPlane& plane, const PairPlane* second, const float* u,
-                    const float* v, int count, Vec4* sums, Vec4* secondSums);
+void AddPairFetches(const PairPlane& plane, const PairPlane* second, const float* u, const float* v,
+                    int count, Vec4* sums, Vec4* secondSums);
 
 // A sum of AddPairFetches as its two channels.
 inline void PairChannels(Vec4 sum, float* first, float* second) {
