@@ -29,6 +29,10 @@ struct PairPlane {
 
     // Texel (x, y), x from -kMargin to width + kMargin - 1, y from kZeroRow
     // to height + kMargin - 1.
+    // Where texel (x, y) starts in values.
+    std::size_t Offset(int x, int y) const {
+        return std::size_t(y - kZeroRow) * stride + std::size_t(x + kMargin) * 2;
+    }
     const float* At(int x, int y) const {
         return values.get() + std::size_t(y - kZeroRow) * stride + std::size_t(x + kMargin) * 2;
     }
