@@ -239,11 +239,13 @@ void AberrateRows(const RenderSettings& s, const AberrateShare& share, const Cpu
     const float scale = v.resMin / 1000.0f;
     BatchStart b;
     Vec4 sumsA[kBatch], sumsB[kBatch];
-    for (int y = y0; y < y1; ++y) {
-        float* row = f2->Row(y);
-        const float py = (static_cast<float>(y) + 0.5f) / static_cast<float>(f2->height) - 0.5f;
-        for (int x0 = 0; x0 < f2->width; x0 += kBatch) {
-            const int n = std::min(kBatch, f2->width - x0);
+    // Column by column down the band: the texels a batch's samples read are
+    // mostly those the batch above it read, still in the cache.
+    for (int x0 = 0; x0 < f2->width; x0 += kBatch) {
+        const int n = std::min(kBatch, f2->width - x0);
+        for (int y = y0; y < y1; ++y) {
+            float* row = f2->Row(y);
+            const float py = (static_cast<float>(y) + 0.5f) / static_cast<float>(f2->height) - 0.5f;
             for (int i = 0; i < n; ++i) {
                 const float ux =
                     (static_cast<float>(x0 + i) + 0.5f) / static_cast<float>(f2->width);

@@ -134,11 +134,12 @@ void SourceSumRows(const RenderSettings& s, const AberrateShare& share, const Pa
         share.count > 0 ? std::min(lo + share.count - 1, s.sampleCount) : s.sampleCount;
     float tx[kBatch], base[kBatch], slope[kBatch], u[kBatch], v[kBatch];
     Vec4 sumsRG[kBatch], sumsBA[kBatch];
-    for (int y = y0; y < y1; ++y) {
-        const float ty = (static_cast<float>(y) + 0.5f) / static_cast<float>(f4->height) - 0.5f;
-        float* row = f4->Row(y);
-        for (int x0 = 0; x0 < f4->width; x0 += kBatch) {
-            const int n = std::min(kBatch, f4->width - x0);
+    // Column by column down the band, as the aberrate pass.
+    for (int x0 = 0; x0 < f4->width; x0 += kBatch) {
+        const int n = std::min(kBatch, f4->width - x0);
+        for (int y = y0; y < y1; ++y) {
+            const float ty = (static_cast<float>(y) + 0.5f) / static_cast<float>(f4->height) - 0.5f;
+            float* row = f4->Row(y);
             for (int i = 0; i < n; ++i) {
                 tx[i] = (static_cast<float>(x0 + i) + 0.5f) / static_cast<float>(f4->width) - 0.5f;
                 const float radial = (tx[i] * tx[i] / s.aspect + ty * ty * s.aspect) * scale;

@@ -13,8 +13,12 @@
 namespace {
 
 // Bands per pass: enough for the host's threads to balance uneven rows, few
-// enough that handing one out costs nothing beside its work.
+// enough that handing one out costs nothing beside its work, and of at
+// least kBandRows rows, so that the sampling passes, which walk a band
+// column by column, find what the rows above read in the cache.
 constexpr int kMaxBands = 256;
+constexpr int kBandRows = 16;
+constexpr int kMinBands = 8;  // small frames still go to several threads
 
 // One frame's run: the hooks and the draws done so far, as FrameDraws counts
 // them for the GL backend.
@@ -30,7 +34,8 @@ struct CpuRun {
         if (err != 0) {
             return;
         }
-        const int bands = std::max(1, std::min(height, kMaxBands));
+        const int bands =
+            std::max(1, std::min({height, std::max(height / kBandRows, kMinBands), kMaxBands}));
         const std::function<void(int)> body = [&](int band) {
             rows(static_cast<int>(int64_t{height} * band / bands),
                  static_cast<int>(int64_t{height} * (band + 1) / bands));
