@@ -1,10 +1,12 @@
 // The cross-built Windows module, checked from the Linux side: its export,
 // import and resource tables as the host and Windows' loader read them, the
 // host tool's listing of it under Wine, and whole frames rendered through its
-// EffectMain under Wine against the same frames from the Linux module.
+// EffectMain under Wine (on the GPU, and on the CPU where no context can be
+// made) against the same frames from the Linux module.
 //
 // Frames are compared with the whole-frame tests' tolerances (4e-3 for float,
-// two 8-bit steps); both sides run Mesa here, so they agree far closer.
+// two 8-bit steps); both sides run Mesa here, so the GPU frames agree far
+// closer.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -84,15 +86,20 @@ void ReplaceAll(std::string* text, const std::string& from, const std::string& t
     }
 }
 
+// Alpha (c = 0), or a colour times alpha, as the frame tests compare them:
+// the host's un-premultiply magnifies the rounding of small alphas, and a
+// CPU frame rounds differently from a GL one.
 float Component(const simhost::Image& image, A_long x, A_long y, int c) {
+    float v[4];
     if (image.format == PF_PixelFormat_ARGB128) {
         const PF_PixelFloat& p = image.AtFloat(x, y);
-        const float v[4] = {p.alpha, p.red, p.green, p.blue};
-        return v[c];
+        v[0] = p.alpha, v[1] = p.red, v[2] = p.green, v[3] = p.blue;
+    } else {
+        const PF_Pixel& p = image.At8(x, y);
+        v[0] = p.alpha / 255.0f, v[1] = p.red / 255.0f, v[2] = p.green / 255.0f;
+        v[3] = p.blue / 255.0f;
     }
-    const PF_Pixel& p = image.At8(x, y);
-    const A_u_char v[4] = {p.alpha, p.red, p.green, p.blue};
-    return static_cast<float>(v[c]) / 255.0f;
+    return c == 0 ? v[0] : v[c] * v[0];
 }
 
 }  // namespace
@@ -152,15 +159,25 @@ TEST(WindowsModule, HostToolListsTheAexAsTheLinuxModule) {
     EXPECT_EQ(windows.out, linux.out);
 }
 
-TEST(WindowsModule, FramesUnderWineMatchTheLinuxModule) {
+// Once with Wine's GL, once on a display without GL, where every context
+// creation of the module fails and it renders on the CPU: both against the
+// Linux module's GPU frames.
+class WineFrames : public ::testing::TestWithParam<bool> {};
+
+TEST_P(WineFrames, MatchTheLinuxModule) {
     REQUIRE_WINDOWS_BUILD();
     HLV3_REQUIRE_GL();
-    const fs::path out = fs::path(HLV3_BINARY_DIR) / "wine-frames";
+    const bool noGL = GetParam();
+    const fs::path out = fs::path(HLV3_BINARY_DIR) / (noGL ? "wine-frames-cpu" : "wine-frames");
     fs::remove_all(out);
     fs::create_directories(out);
     const ProcessResult wine =
-        Capture(Wine("tests/hlv3_wineframes.exe", WinePath(kAex) + " " + WinePath(out)));
+        Capture((noGL ? "HLV3_WINE_NO_GL=1 " : "") +
+                Wine("tests/hlv3_wineframes.exe", WinePath(kAex) + " " + WinePath(out)));
     ASSERT_EQ(wine.status, 0) << wine.out;
+    EXPECT_NE(wine.out.find(noGL ? "rendering on the CPU" : "rendering on the GPU"),
+              std::string::npos)
+        << wine.out;
 
     const simhost::Module linuxModule(HLV3_MODULE_PATH);
     ASSERT_TRUE(linuxModule.Loaded()) << linuxModule.Error();
@@ -207,3 +224,8 @@ TEST(WindowsModule, FramesUnderWineMatchTheLinuxModule) {
     EXPECT_LT(rect.left, 0);
     EXPECT_GT(grown.width, 48);
 }
+
+INSTANTIATE_TEST_SUITE_P(GpuAndCpu, WineFrames, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "WithoutGLOnTheCpu" : "WithGL";
+                         });
