@@ -152,6 +152,14 @@ void DrawInShares(const PX_FBO* target, GLuint program, UniformMap* u, int sampl
     }
 }
 
+namespace {
+
+// Each pass needs the frame's context current, makes no draw once d->err is
+// set, and leaves no program, vertex array or framebuffer bound and blending
+// off; each adds its uniform values to the frame's map for later passes.
+using PassFunction = void (*)(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
+                              UniformMap* uniforms, FrameDraws* d);
+
 void RunPreProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t, UniformMap* u,
                        FrameDraws* d) {
     (*u)["videoTexture"] = TEX2D(t->f0.renderBuffer.id);
@@ -246,6 +254,8 @@ void RunPostProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTarge
     glBindTexture(GL_TEXTURE_2D, 0);
     glActiveTexture(GL_TEXTURE0);
 }
+
+}  // namespace
 
 int RunAllPasses(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
                  const DrawCheck& check, const StepTimer& timing) {

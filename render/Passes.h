@@ -51,32 +51,16 @@ void DrawInShares(const PX_FBO* target, GLuint program, UniformMap* u, int sampl
 // `bytes` when t.writeBytes is set, else F3.
 const PX_FBO* FrameOutput(const FrameTargets& t);
 
-// The passes of one frame, in the only order they may run: pre-process (F0 ->
-// F1), aberrate (F1 -> F2), horizontal blur (F2 -> F3) and vertical blur
-// (F3 -> F2) when the blur is on, post-process (F2 + F1 -> FrameOutput,
-// through F4 when the uniform distortion is on). `uniforms` is the frame's map: each
-// pass adds its values and leaves them for later passes. The aberrate pass
-// and the distortion average sum their draws by additive blending. Each
-// needs the frame's context current, makes no draw once d->err is set, and
-// leaves no program, vertex array or framebuffer bound and blending off.
-void RunPreProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                       UniformMap* uniforms, FrameDraws* d);
-void RunAberratePass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                     UniformMap* uniforms, FrameDraws* d);
-void RunBlurWPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                  UniformMap* uniforms, FrameDraws* d);
-void RunBlurHPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                  UniformMap* uniforms, FrameDraws* d);
-void RunPostProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                        UniformMap* uniforms, FrameDraws* d);
-
-using PassFunction = void (*)(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                              UniformMap* uniforms, FrameDraws* d);
-
 // Told right before (finished false) and after (true) each pass. May be empty.
 using StepTimer = std::function<void(FrameStep step, bool finished)>;
 
-// All passes of a frame in order, the blur passes only when the blur is on.
+// The passes of one frame, in the only order they may run: pre-process (F0 ->
+// F1), aberrate (F1 -> F2), horizontal blur (F2 -> F3) and vertical blur
+// (F3 -> F2) when the blur is on, post-process (F2 + F1 -> FrameOutput,
+// through F4 when the uniform distortion is on). The aberrate pass and the
+// distortion average sum their draws by additive blending. Needs the frame's
+// context current; leaves no program, vertex array or framebuffer bound and
+// blending off.
 // Returns 0, or the first non-zero answer of `check`, after which no further
 // draw was made.
 int RunAllPasses(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,

@@ -1,13 +1,12 @@
-// `bench`: where the time of a frame goes. Runs the system's own frame steps
-// (copy-in callbacks, target preparation, upload, each pass, read-back) one at
-// a time with a GL fence around each, measured from here so that the system
-// itself carries no timing code, and relates each figure to a bilinear-fetch
+// `bench`: where the time of a frame goes. Renders whole frames through the
+// render core and times its steps (target preparation, upload, each pass,
+// read-back) through the core's timing hook, with the host-side copy-in and
+// premultiply beside them, and relates each figure to a bilinear-fetch
 // floor: a pass of the same size and texture that only makes the step's
-// reads. Each step is timed interleaved with its floor: alternating runs,
-// best of k, so that load swings on a shared machine hit both sides alike.
-// The earlier forms of changed steps are gone (docs/benchmarks.md keeps
-// their figures); FrameSteps is the one place that knows how a frame's steps
-// are called.
+// reads. Each round runs a frame, every floor and a frame without the hook,
+// best of k, so that load swings on a shared machine hit all alike. The
+// earlier forms of changed steps are gone (docs/benchmarks.md keeps their
+// figures).
 #include <algorithm>
 #include <chrono>
 #include <ctime>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "context/Context.h"
+#include "context/ThreadContext.h"
 #include "gl/GLApi.h"
 #include "gl/Programs.h"
 #include "render/DrawBudget.h"
@@ -92,25 +92,6 @@ double NowMs(TimeBase base) {
     return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
 }
 
-double TimeMs(const Action& action, TimeBase base) {
-    glFinish();
-    const double t0 = NowMs(base);
-    action();
-    glFinish();
-    return NowMs(base) - t0;
-}
-
-// Runs the actions in turn, k rounds, and keeps each one's fastest time.
-std::vector<double> Interleaved(const std::vector<Action>& actions, int k, TimeBase base) {
-    std::vector<double> best(actions.size(), 1e300);
-    for (int round = 0; round < k; ++round) {
-        for (size_t i = 0; i < actions.size(); ++i) {
-            best[i] = std::min(best[i], TimeMs(actions[i], base));
-        }
-    }
-    return best;
-}
-
 void PrintRow(const std::string& name, int reads, double ms, double floorMs) {
     if (reads > 0) {
         std::printf("| %s | %d | %.1f | %.1f | %.2f |\n", name.c_str(), reads, ms, floorMs,
@@ -120,50 +101,46 @@ void PrintRow(const std::string& name, int reads, double ms, double floorMs) {
     }
 }
 
-// One case at one size and depth: every step against its floor, and the
-// frame as one run.
-void BenchCase(const BenchPrograms& p, int w, int h, bool isFloat, const Case& c, int k,
+// One case at one size and depth: every step of a frame through the core
+// against its floor, and the frame as one run.
+void BenchCase(const BenchPrograms& p, int w, int h, short depth, const Case& c, int k,
                TimeBase base, bool print) {
     ParamValues params;
     params.position = 0.0;
     c.apply(&params);
-    const BufferGeometry g{w, h, 0, 0};
     FrameBench f;
-    if (!StartFrame(p, DeriveRenderSettings(params, Ratio{1, 1}, g, g), w, h, isFloat, &f)) {
-        std::fprintf(stderr, "hlv3host bench: no complete framebuffer at %d x %d\n", w, h);
+    if (!StartFrame(p, params, w, h, depth, &f)) {
+        std::fprintf(stderr, "hlv3host bench: the core could not render %d x %d\n", w, h);
         std::exit(1);
     }
-
-    const std::vector<Step> steps = FrameSteps(p, &f);
-    std::vector<double> ms, floorMs;
-    for (const Step& step : steps) {
-        const std::vector<double> best = step.floor ? Interleaved({step.run, step.floor}, k, base)
-                                                    : Interleaved({step.run}, k, base);
-        ms.push_back(best[0]);
-        floorMs.push_back(step.floor ? best[1] : 0.0);
-    }
-    const double whole = Interleaved({WholeFrame(p, &f)}, k, base)[0];
+    double whole = 0;
+    const std::vector<StepTime> steps = TimeFrameSteps(
+        p, &f, k, [base] { return NowMs(base); }, &whole);
     if (!print) {
         return;
     }
 
     const int n = f.s.sampleCount;
-    std::printf("### %d x %d, %s, %s (%d samples)\n\n", w, h, isFloat ? "float" : "8-bit", c.name,
-                n);
+    std::printf("### %d x %d, %s, %s (%d samples)\n\n", w, h,
+                depth == 32   ? "float"
+                : depth == 16 ? "16-bit"
+                              : "8-bit",
+                c.name, n);
     std::printf("| step | reads/px | ms | floor ms | x floor |\n|---|---:|---:|---:|---:|\n");
     double total = 0, gpuSteps = 0;
-    for (size_t i = 0; i < steps.size(); ++i) {
-        PrintRow(steps[i].name, steps[i].floor ? steps[i].reads : 0, ms[i], floorMs[i]);
-        total += ms[i];
-        if (steps[i].name.find("CPU") == std::string::npos) {
-            gpuSteps += ms[i];
+    for (const StepTime& step : steps) {
+        PrintRow(step.name, step.floorMs > 0 ? step.reads : 0, step.ms, step.floorMs);
+        total += step.ms;
+        if (!step.onCpu) {
+            gpuSteps += step.ms;
         }
     }
     std::printf("| frame, sum of steps | | %.1f | | |\n", total);
     const int64_t fragments = int64_t{w} * h;
     const int perDraw = SamplesPerDraw(fragments, 2);
     std::printf(
-        "\nGPU part in one run %.1f ms = %.2f x the sum of its steps (%.1f ms); aberrate "
+        "\nGPU part in one run through the core %.1f ms = %.2f x the sum of its steps (%.1f ms); "
+        "aberrate "
         "in %d draws of at most %.3g reads (budget %.3g)\n\n",
         whole, whole / gpuSteps, gpuSteps, DrawsFor(n, perDraw),
         static_cast<double>(fragments * 2 * std::min(perDraw, n)),
@@ -184,7 +161,7 @@ void BenchCase(const BenchPrograms& p, int w, int h, bool isFloat, const Case& c
 void PrintUsage(std::FILE* to) {
     std::fprintf(
         to,
-        "usage: hlv3host bench [--best-of K] [--sizes 1080,2160,WxH] [--depths 8,32]\n"
+        "usage: hlv3host bench [--best-of K] [--sizes 1080,2160,WxH] [--depths 8,16,32]\n"
         "                      [--cases single,auto,default,position40,transform,fixed,huge]\n"
         "                      [--clock wall|cpu]\n"
         "Prints, per case, the time of each frame step (best of K interleaved runs,\n"
@@ -281,7 +258,8 @@ int RunBench(int argc, char** argv) {
     }
     SetCurrentContext(context);
     BenchPrograms p;
-    CreateGLPrograms(&p.effect);
+    p.global.context = context;
+    CreateGLPrograms(&p.global.programs);
     const ShaderParam path[] = {
         {GL_VERTEX_SHADER, quad_vert}, {GL_FRAGMENT_SHADER, pathFloor_frag}, {0, nullptr}};
     const ShaderParam point[] = {
@@ -297,7 +275,7 @@ int RunBench(int argc, char** argv) {
     for (const std::string& size : Split(sizes)) {
         int w = 0, h = 0;
         ParseSize(size, &w, &h);
-        for (const int depth : {8, 32}) {
+        for (const short depth : {8, 16, 32}) {
             if (!Has(depths, std::to_string(depth))) {
                 continue;
             }
@@ -307,15 +285,17 @@ int RunBench(int argc, char** argv) {
                 }
                 // A small frame first, so that no first-use cost (shader
                 // compilation in the driver) lands in the figures.
-                BenchCase(p, 16, 9, depth == 32, c, 1, base, false);
-                BenchCase(p, w, h, depth == 32, c, k, base, true);
+                BenchCase(p, 16, 9, depth, c, 1, base, false);
+                BenchCase(p, w, h, depth, c, k, base, true);
             }
         }
     }
 
     DeleteProgram(&p.pointFloor);
     DeleteProgram(&p.pathFloor);
-    DeleteGLPrograms(&p.effect);
+    DeleteGLPrograms(&p.global.programs);
+    // The core's context for this thread goes before the one it shares with.
+    local_render_data.reset();
     SetCurrentContext(nullptr);
     DeleteContext(context);
     return 0;

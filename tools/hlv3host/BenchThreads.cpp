@@ -109,26 +109,6 @@ Run RenderFrames(simhost::Host& host, int threads, int frames) {
     return run;
 }
 
-// The test card at 8, 16 or 32 bits per channel (16: the float card's
-// values in the host's 0..32768).
-simhost::Image CardOfDepth(int depth) {
-    const simhost::Image card = MakeTestCard(1920, 1080, depth != 8);
-    if (depth != 16) {
-        return card;
-    }
-    simhost::Image deep = simhost::Image::Make16(card.width, card.height);
-    const auto q = [](float v) {
-        return static_cast<A_u_short>(std::lround(std::clamp(v, 0.f, 1.f) * 32768.f));
-    };
-    for (A_long y = 0; y < card.height; ++y) {
-        for (A_long x = 0; x < card.width; ++x) {
-            const PF_PixelFloat& p = card.AtFloat(x, y);
-            deep.At16(x, y) = PF_Pixel16{q(p.alpha), q(p.red), q(p.green), q(p.blue)};
-        }
-    }
-    return deep;
-}
-
 std::vector<int> ParseList(const std::string& list) {
     std::vector<int> values;
     size_t start = 0;
@@ -202,7 +182,7 @@ int RunThreadBench(int argc, char** argv) {
         if (depth != 8 && depth != 16 && depth != 32) {
             continue;
         }
-        host.SetInputLayer(CardOfDepth(depth));
+        host.SetInputLayer(MakeTestCard(1920, 1080, depth));
         for (const ThreadCase& c : kThreadCases) {
             host.Param(PARAM_SAMPLES).u.pd.value = c.samples;
             // Every thread count's threads render one frame first, so that

@@ -276,7 +276,7 @@ int RunDemo(int argc, char** argv) {
         "Scale=106",           "Blur=3",       "Samples=Fixed",
         "Sample Count=48",     "Hue Shift=20", "Repeat Edge Pixels=off"};
     ReadResult card;
-    card.image = MakeTestCard(640, 360, !o.eightBit);
+    card.image = MakeTestCard(640, 360, o.eightBit ? 8 : 32);
     card.fileBits = o.eightBit ? 8 : 32;
     o.input = "(test card)";
     if (!o.card.empty()) {
