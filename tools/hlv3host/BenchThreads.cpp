@@ -175,8 +175,9 @@ int RunThreadBench(int argc, char** argv) {
         "wall clock, best of %d interleaved runs\n\n",
         frames, path.c_str(), k);
     std::printf(
-        "| case | depth | threads | frames/s | x 1 thread | time with 2+ frames in flight |\n"
-        "|---|---|---:|---:|---:|---:|\n");
+        "| case | depth | threads | frames/s | x 1 thread | time with 2+ frames in flight | "
+        "CPU ms/frame |\n"
+        "|---|---|---:|---:|---:|---:|---:|\n");
     int status = 0;
     for (const int depth : ParseList(depths)) {
         if (depth != 8 && depth != 16 && depth != 32) {
