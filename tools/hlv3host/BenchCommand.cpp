@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@
 #include "tools/hlv3host/BenchFrame.h"
 #include "tools/hlv3host/BenchShaders.h"
 #include "tools/hlv3host/Commands.h"
+#include "tools/hlv3host/GpuLimit.h"
 
 namespace {
 
@@ -122,14 +124,14 @@ void PrintRow(const std::string& name, int reads, double ms, double floorMs) {
 
 // One case at one size and depth: every step against its floor, and the
 // frame as one run.
-void BenchCase(const BenchPrograms& p, int w, int h, bool isFloat, const Case& c, int k,
+void BenchCase(const BenchPrograms& p, int w, int h, short depth, const Case& c, int k,
                TimeBase base, bool print) {
     ParamValues params;
     params.position = 0.0;
     c.apply(&params);
     const BufferGeometry g{w, h, 0, 0};
     FrameBench f;
-    if (!StartFrame(p, DeriveRenderSettings(params, Ratio{1, 1}, g, g), w, h, isFloat, &f)) {
+    if (!StartFrame(p, DeriveRenderSettings(params, Ratio{1, 1}, g, g), w, h, depth, &f)) {
         std::fprintf(stderr, "hlv3host bench: no complete framebuffer at %d x %d\n", w, h);
         std::exit(1);
     }
@@ -148,8 +150,8 @@ void BenchCase(const BenchPrograms& p, int w, int h, bool isFloat, const Case& c
     }
 
     const int n = f.s.sampleCount;
-    std::printf("### %d x %d, %s, %s (%d samples)\n\n", w, h, isFloat ? "float" : "8-bit", c.name,
-                n);
+    std::printf("### %d x %d, %s, %s (%d samples)\n\n", w, h,
+                depth == 32 ? "float" : (depth == 16 ? "16-bit" : "8-bit"), c.name, n);
     std::printf("| step | reads/px | ms | floor ms | x floor |\n|---|---:|---:|---:|---:|\n");
     double total = 0, gpuSteps = 0;
     for (size_t i = 0; i < steps.size(); ++i) {
@@ -184,7 +186,7 @@ void BenchCase(const BenchPrograms& p, int w, int h, bool isFloat, const Case& c
 void PrintUsage(std::FILE* to) {
     std::fprintf(
         to,
-        "usage: hlv3host bench [--best-of K] [--sizes 1080,2160,WxH] [--depths 8,32]\n"
+        "usage: hlv3host bench [--best-of K] [--sizes 1080,2160,WxH] [--depths 8,16,32]\n"
         "                      [--cases single,auto,default,position40,transform,fixed,huge]\n"
         "                      [--clock wall|cpu]\n"
         "Prints, per case, the time of each frame step (best of K interleaved runs,\n"
@@ -273,6 +275,20 @@ int RunBench(int argc, char** argv) {
             return 2;
         }
     }
+    for (const std::string& depth : Split(depths)) {
+        if (depth != "8" && depth != "16" && depth != "32") {
+            std::fprintf(stderr, "hlv3host bench: '%s' is no depth (8, 16 or 32)\n", depth.c_str());
+            return 2;
+        }
+    }
+    for (const std::string& key : Split(cases)) {
+        if (std::none_of(std::begin(kCases), std::end(kCases),
+                         [&key](const Case& c) { return key == c.key; })) {
+            std::fprintf(stderr, "hlv3host bench: '%s' is no case\n", key.c_str());
+            PrintUsage(stderr);
+            return 2;
+        }
+    }
 
     const GLContextHandle context = CreateContext(nullptr);
     if (!IsContextValid(context)) {
@@ -280,6 +296,19 @@ int RunBench(int argc, char** argv) {
         return 1;
     }
     SetCurrentContext(context);
+    GLint limit = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &limit);
+    for (const std::string& size : Split(sizes)) {
+        int w = 0, h = 0;
+        ParseSize(size, &w, &h);
+        const std::string problem = FrameSizeProblem("the frame", w, h, limit);
+        if (!problem.empty()) {
+            std::fprintf(stderr, "hlv3host bench: %s\n", problem.c_str());
+            SetCurrentContext(nullptr);
+            DeleteContext(context);
+            return 2;
+        }
+    }
     BenchPrograms p;
     CreateGLPrograms(&p.effect);
     const ShaderParam path[] = {
@@ -297,7 +326,7 @@ int RunBench(int argc, char** argv) {
     for (const std::string& size : Split(sizes)) {
         int w = 0, h = 0;
         ParseSize(size, &w, &h);
-        for (const int depth : {8, 32}) {
+        for (const short depth : {8, 16, 32}) {
             if (!Has(depths, std::to_string(depth))) {
                 continue;
             }
@@ -307,8 +336,8 @@ int RunBench(int argc, char** argv) {
                 }
                 // A small frame first, so that no first-use cost (shader
                 // compilation in the driver) lands in the figures.
-                BenchCase(p, 16, 9, depth == 32, c, 1, base, false);
-                BenchCase(p, w, h, depth == 32, c, k, base, true);
+                BenchCase(p, 16, 9, depth, c, 1, base, false);
+                BenchCase(p, w, h, depth, c, k, base, true);
             }
         }
     }

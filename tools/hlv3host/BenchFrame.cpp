@@ -9,6 +9,7 @@
 #include "render/DrawBudget.h"
 #include "render/PixelTransfer.h"
 #include "render/StraightPath.h"
+#include "tools/hlv3host/ImageOps.h"
 #include "tools/hlv3host/TestCard.h"
 
 namespace {
@@ -92,11 +93,12 @@ void StraightCells(const RenderSettings& s, int w, int h, double* mean, int* lar
 namespace {
 
 void CpuCopyIn(simhost::Image& input, simhost::Image& temp) {
-    const bool isFloat = input.format == PF_PixelFormat_ARGB128;
     for (A_long y = 0; y < input.height; ++y) {
         for (A_long x = 0; x < input.width; ++x) {
-            if (isFloat) {
+            if (input.format == PF_PixelFormat_ARGB128) {
                 CopyPixelFloatIn(nullptr, x, y, &input.AtFloat(x, y), &temp.AtFloat(x, y));
+            } else if (input.format == PF_PixelFormat_ARGB64) {
+                CopyPixel16In(nullptr, x, y, &input.At16(x, y), &temp.At16(x, y));
             } else {
                 CopyPixel8In(nullptr, x, y, &input.At8(x, y), &temp.At8(x, y));
             }
@@ -106,12 +108,17 @@ void CpuCopyIn(simhost::Image& input, simhost::Image& temp) {
 
 // The host's premultiply utility, done here the way a host does it.
 void CpuPremultiply(simhost::Image& output) {
-    const bool isFloat = output.format == PF_PixelFormat_ARGB128;
     for (A_long y = 0; y < output.height; ++y) {
         for (A_long x = 0; x < output.width; ++x) {
-            if (isFloat) {
+            if (output.format == PF_PixelFormat_ARGB128) {
                 PF_PixelFloat& q = output.AtFloat(x, y);
                 q.red *= q.alpha, q.green *= q.alpha, q.blue *= q.alpha;
+            } else if (output.format == PF_PixelFormat_ARGB64) {
+                PF_Pixel16& q = output.At16(x, y);
+                const unsigned a = q.alpha;
+                q.red = static_cast<A_u_short>((q.red * a + 16384) >> 15);
+                q.green = static_cast<A_u_short>((q.green * a + 16384) >> 15);
+                q.blue = static_cast<A_u_short>((q.blue * a + 16384) >> 15);
             } else {
                 PF_Pixel& q = output.At8(x, y);
                 q.red = static_cast<A_u_char>((q.red * q.alpha + 127) / 255);
@@ -144,13 +151,13 @@ Action ReadBack(FrameBench* f) {
 
 }  // namespace
 
-bool StartFrame(const BenchPrograms& p, const RenderSettings& s, int w, int h, bool isFloat,
+bool StartFrame(const BenchPrograms& p, const RenderSettings& s, int w, int h, short bitdepth,
                 FrameBench* f) {
     f->s = s;
     f->w = w;
     f->h = h;
-    f->bitdepth = isFloat ? 32 : 8;
-    f->input = MakeTestCard(w, h, isFloat);
+    f->bitdepth = bitdepth;
+    f->input = AtDepth(MakeTestCard(w, h, bitdepth != 8), bitdepth);
     f->temp = simhost::Image::Make(w, h, f->input.format);
     f->output = simhost::Image::Make(w, h, f->input.format);
     f->tempView = ViewOf(f->temp, f->bitdepth);

@@ -57,10 +57,11 @@ struct Step {
     Action floor;
 };
 
-// Makes *f a w x h frame of the test card with settings `s` (float or 8-bit)
-// and runs it up to the pre-process pass, so that every step finds its
-// input. False when a target is no complete framebuffer.
-bool StartFrame(const BenchPrograms& p, const RenderSettings& s, int w, int h, bool isFloat,
+// Makes *f a w x h frame of the test card with settings `s` at `bitdepth`
+// bits per channel (8, 16 or 32) and runs it up to the pre-process pass, so
+// that every step finds its input. False when a target is no complete
+// framebuffer.
+bool StartFrame(const BenchPrograms& p, const RenderSettings& s, int w, int h, short bitdepth,
                 FrameBench* f);
 
 // The frame's steps in order, each with its floor. This is the one place
