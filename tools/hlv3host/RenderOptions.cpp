@@ -146,7 +146,8 @@ void PrintRenderUsage(std::FILE* to) {
                  "  --json             print the report as JSON (with an \"error\" field)\n"
                  "  -q, --quiet        no progress lines on standard error\n"
                  "Exit status: 0 done, 1 render or write failed, 2 bad arguments or input,\n"
-                 "130 interrupted (Ctrl-C stops a sequence after the current frame).\n");
+                 "130 interrupted (Ctrl-C, SIGTERM or SIGHUP stop after the frame in flight;\n"
+                 "a second one stops at once).\n");
 }
 
 void PrintDemoUsage(std::FILE* to) {
