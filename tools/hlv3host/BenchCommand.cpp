@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@
 #include "tools/hlv3host/BenchFrame.h"
 #include "tools/hlv3host/BenchShaders.h"
 #include "tools/hlv3host/Commands.h"
+#include "tools/hlv3host/GpuLimit.h"
 
 namespace {
 
@@ -250,6 +252,20 @@ int RunBench(int argc, char** argv) {
             return 2;
         }
     }
+    for (const std::string& depth : Split(depths)) {
+        if (depth != "8" && depth != "16" && depth != "32") {
+            std::fprintf(stderr, "hlv3host bench: '%s' is no depth (8, 16 or 32)\n", depth.c_str());
+            return 2;
+        }
+    }
+    for (const std::string& key : Split(cases)) {
+        if (std::none_of(std::begin(kCases), std::end(kCases),
+                         [&key](const Case& c) { return key == c.key; })) {
+            std::fprintf(stderr, "hlv3host bench: '%s' is no case\n", key.c_str());
+            PrintUsage(stderr);
+            return 2;
+        }
+    }
 
     const GLContextHandle context = CreateContext(nullptr);
     if (!IsContextValid(context)) {
@@ -257,6 +273,19 @@ int RunBench(int argc, char** argv) {
         return 1;
     }
     SetCurrentContext(context);
+    GLint limit = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &limit);
+    for (const std::string& size : Split(sizes)) {
+        int w = 0, h = 0;
+        ParseSize(size, &w, &h);
+        const std::string problem = FrameSizeProblem("the frame", w, h, limit);
+        if (!problem.empty()) {
+            std::fprintf(stderr, "hlv3host bench: %s\n", problem.c_str());
+            SetCurrentContext(nullptr);
+            DeleteContext(context);
+            return 2;
+        }
+    }
     BenchPrograms p;
     p.global.context = context;
     CreateGLPrograms(&p.global.programs);

@@ -11,6 +11,7 @@
 #include "render/Passes.h"
 #include "render/PixelTransfer.h"
 #include "render/StraightPath.h"
+#include "tools/hlv3host/ImageOps.h"
 #include "tools/hlv3host/TestCard.h"
 
 namespace {

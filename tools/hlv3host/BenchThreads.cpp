@@ -19,6 +19,7 @@
 #include "host/Params.h"
 #include "simhost/SimHost.h"
 #include "tools/hlv3host/Commands.h"
+#include "tools/hlv3host/ImageOps.h"
 #include "tools/hlv3host/ModuleFile.h"
 #include "tools/hlv3host/TestCard.h"
 
@@ -149,8 +150,12 @@ int RunThreadBench(int argc, char** argv) {
         }
     }
     const std::vector<int> threadCounts = ParseList(threadList);
-    if (threadCounts.empty() || ParseList(depths).empty()) {
-        std::fprintf(stderr, "hlv3host bench: --threads and --depths take positive numbers\n");
+    const std::vector<int> depthList = ParseList(depths);
+    if (threadCounts.empty() || depthList.empty() ||
+        std::any_of(depthList.begin(), depthList.end(),
+                    [](int d) { return d != 8 && d != 16 && d != 32; })) {
+        std::fprintf(stderr,
+                     "hlv3host bench: --threads takes positive numbers, --depths 8, 16 or 32\n");
         return 2;
     }
     const std::string path = ModuleFilePath(modulePath);
@@ -175,14 +180,11 @@ int RunThreadBench(int argc, char** argv) {
         "wall clock, best of %d interleaved runs\n\n",
         frames, path.c_str(), k);
     std::printf(
-        "| case | depth | threads | frames/s | x 1 thread | time with 2+ frames in flight | "
-        "CPU ms/frame |\n"
+        "| case | depth | threads | frames/s | x 1 thread | time with 2+ frames in flight | CPU "
+        "ms/frame |\n"
         "|---|---|---:|---:|---:|---:|---:|\n");
     int status = 0;
     for (const int depth : ParseList(depths)) {
-        if (depth != 8 && depth != 16 && depth != 32) {
-            continue;
-        }
         host.SetInputLayer(MakeTestCard(1920, 1080, depth));
         for (const ThreadCase& c : kThreadCases) {
             host.Param(PARAM_SAMPLES).u.pd.value = c.samples;

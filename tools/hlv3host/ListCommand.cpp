@@ -165,6 +165,7 @@ struct Listing {
     A_long num_params = 0;
     std::vector<PF_ParamDef> params;  // index 0 is the input layer
     std::vector<PF_CustomUIInfo> custom_ui;
+    std::string error;  // why the module or its resource is not as a host needs it
 };
 
 void PrintText(const Listing& l) {
@@ -270,7 +271,8 @@ void PrintJson(const Listing& l) {
         }
         std::printf("}");
     }
-    std::printf("\n  ]\n}\n");
+    std::printf("\n  ],\n  \"error\": %s\n}\n",
+                l.error.empty() ? "null" : JsonString(l.error).c_str());
 }
 
 std::string DefaultPiPLPath(const std::string& module) {
@@ -315,6 +317,10 @@ int RunList(int argc, char** argv) {
     }
     if (!problem.empty()) {
         std::fprintf(stderr, "hlv3host list: %s\n", problem.c_str());
+        if (json) {
+            std::printf("{\n  \"module\": %s,\n  \"error\": %s\n}\n",
+                        JsonString(module_path).c_str(), JsonString(problem).c_str());
+        }
         return 1;
     }
 
@@ -338,6 +344,12 @@ int RunList(int argc, char** argv) {
             listing.params.push_back(def);
         }
         listing.custom_ui = host.RegisteredUI();
+        if (!listing.pipl.error.empty()) {
+            listing.error = "PiPL " + pipl_path + ": " + listing.pipl.error;
+        } else if (listing.global_setup != PF_Err_NONE || listing.params_setup != PF_Err_NONE) {
+            listing.error = "global set-up returned " + std::to_string(listing.global_setup) +
+                            ", parameter set-up " + std::to_string(listing.params_setup);
+        }
         if (json) {
             PrintJson(listing);
         } else {
