@@ -10,7 +10,7 @@ if(NOT HLV3_MAKENSIS OR NOT HLV3_ZIP)
   return()
 endif()
 
-string(REPLACE " " "" hlv3_release_base "${HLV3_EFFECT_NAME}-${PROJECT_VERSION}-Windows")
+set(hlv3_release_base ${HLV3_RELEASE_NAME}-Windows)
 set(HLV3_RELEASE_DIR ${CMAKE_BINARY_DIR}/release)
 set(HLV3_INSTALLER ${HLV3_RELEASE_DIR}/${hlv3_release_base}-Setup.exe)
 set(HLV3_RELEASE_ZIP ${HLV3_RELEASE_DIR}/${hlv3_release_base}.zip)

@@ -17,7 +17,8 @@ root=$(cd "$here/../.." && pwd)
 base=${name// /}-$version-Windows
 stage=$out/stage
 
-rm -rf "$stage" "$out/$base.zip" "$out/$base-Setup.exe"
+# OUTDIR holds only this release: an earlier version's files must not ship.
+rm -rf "$out"
 mkdir -p "$stage/$base"
 "$objcopy" --strip-debug "$module" "$stage/HLV3.aex"
 "$pecheck" "$stage/HLV3.aex" "$pipl" >/dev/null
