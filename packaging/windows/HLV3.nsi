@@ -6,7 +6,7 @@
 ; A 64-bit installer (the module is x64 only), so $PROGRAMFILES64 and the
 ; registry are the machine's own, not the 32-bit views.
 ;
-; makensis defines, all required (packaging/windows/Package.cmake passes them):
+; makensis defines, all required (packaging/windows/package.sh passes them):
 ;   NAME, VENDOR   "Halvane 3", "Korvana"
 ;   VERSION        "3.0.0", shown in Add/Remove Programs
 ;   FILE_VERSION   "3.0.0.1", the installer's own version resource
