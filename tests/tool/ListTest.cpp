@@ -130,6 +130,13 @@ TEST(ListCommand, BadArgumentsAndMissingFilesFail) {
     EXPECT_EQ(RunTool("list").status, 0);
     EXPECT_EQ(RunTool("list --module").status, 2);
     EXPECT_EQ(RunTool("list --bogus").status, 2);
+    // With --json, a bad argument still answers with one document.
+    for (const char* command : {"list --bogus --json", "params --json --bogus"}) {
+        const RunResult bad = RunTool(command);
+        EXPECT_EQ(bad.status, 2) << command;
+        EXPECT_EQ(minijson::Parse(bad.out)["error"].text, "unexpected argument '--bogus'")
+            << command << ": " << bad.out;
+    }
     EXPECT_EQ(RunTool("nosuchcommand").status, 2);
     const RunResult missing = RunTool("list --json --module /nonexistent/HLV3.so");
     EXPECT_EQ(missing.status, 1);

@@ -1,5 +1,6 @@
 // `params`: the parameters a user can set with --set, as the effect registers
 // them: name, kind, default, valid range, unit and choices.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -65,8 +66,12 @@ int RunParams(int argc, char** argv) {
             PrintParamsUsage(stdout);
             return 0;
         } else {
-            std::fprintf(stderr, "hlv3host params: unexpected argument '%s'\n", a.c_str());
+            const std::string problem = "unexpected argument '" + a + "'";
+            std::fprintf(stderr, "hlv3host params: %s\n", problem.c_str());
             PrintParamsUsage(stderr);
+            if (std::find(argv + 1, argv + argc, std::string("--json")) != argv + argc) {
+                PrintJson({}, problem);
+            }
             return 2;
         }
     }
