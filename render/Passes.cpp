@@ -1,6 +1,7 @@
 #include "render/Passes.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "gl/Quad.h"
 #include "render/ByteReadback.h"
@@ -35,25 +36,29 @@ int AberrateSamplesPerDraw(const RenderSettings& s, int width, int height) {
                : SamplesPerDraw(int64_t{width} * height, kAberrateReads);
 }
 
-// Counts a finished draw and asks the frame's check whether to go on. The
-// GPU is waited for first, so that the check sees real progress and a
-// cancelled frame stops within one draw.
-void AfterDraw(FrameDraws* d) {
-    ++d->done;
+// Counts a finished draw of `samples` samples and asks the frame's check
+// whether to go on. The GPU is waited for first, so that the check sees real
+// progress and a cancelled frame stops within one draw. A frame of more than
+// INT_MAX samples is reported in coarser units.
+void AfterDraw(FrameDraws* d, int samples) {
+    d->done += samples;
     if (d->check) {
         glFinish();
-        d->err = d->check(d->done, d->total);
+        const int64_t unit = d->total / INT32_MAX + 1;
+        d->err = d->check(static_cast<int>(std::min(d->done, d->total) / unit),
+                          static_cast<int>(d->total / unit));
     }
 }
 
-// One full-target draw of `program`, unless the frame has already stopped.
+// One full-target draw of `program` taking `samples` samples, unless the
+// frame has already stopped.
 void Draw(const PX_FBO* target, GLuint program, const UniformMap& u, int useRect, const RectF& rect,
-          FrameDraws* d) {
+          FrameDraws* d, int samples = 1) {
     if (d->err != 0) {
         return;
     }
     RenderQuad(target, program, u, useRect, rect, 0);
-    AfterDraw(d);
+    AfterDraw(d, samples);
 }
 
 }  // namespace
@@ -67,6 +72,11 @@ int CountFrameDraws(const RenderSettings& s, int outputWidth, int outputHeight) 
         draws += DrawsFor(s.sampleCount, SamplesPerDraw(fragments, kSourceSumReads));
     }
     return draws + 1;  // post-process
+}
+
+int64_t CountFrameSamples(const RenderSettings& s) {
+    const int64_t n = std::max(0, s.sampleCount);
+    return 1 + n + (s.blurEnabled ? 2 : 0) + (UsesSourceSum(s) ? n : 0) + 1;
 }
 
 namespace {
@@ -139,8 +149,9 @@ void DrawInShares(const PX_FBO* target, GLuint program, UniformMap* u, int sampl
             glBlendFunc(GL_ONE, GL_ONE);
         }
         (*u)["firstL"] = IVEC(first);
-        (*u)["countL"] = IVEC(std::min(perDraw, samples - first + 1));
-        Draw(target, program, *u, 0, kUnusedRect, d);
+        const int count = std::min(perDraw, samples - first + 1);
+        (*u)["countL"] = IVEC(count);
+        Draw(target, program, *u, 0, kUnusedRect, d, count);
         if (first > 1) {
             glBlendFunc(GL_ONE, GL_ZERO);
             glDisable(GL_BLEND);
@@ -261,8 +272,7 @@ int RunAllPasses(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
                  const DrawCheck& check, const StepTimer& timing) {
     FrameDraws d;
     d.check = check;
-    d.total = CountFrameDraws(s, static_cast<int>(t->f3.renderBuffer.width),
-                              static_cast<int>(t->f3.renderBuffer.height));
+    d.total = CountFrameSamples(s);
     UniformMap uniforms;
     const auto step = [&](FrameStep name, PassFunction pass) {
         if (timing) {

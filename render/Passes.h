@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include "gl/FrameTargets.h"
@@ -9,18 +10,24 @@
 #include "render/RenderSettings.h"
 
 // Asked after every draw of a frame, once the GPU has finished it, with the
-// draws done so far and the frame's total; a non-zero result ends the frame
-// with that error before the next draw. May be empty.
+// frame's work done so far and its whole (see FrameHooks::check); a non-zero
+// result ends the frame with that error before the next draw. May be empty.
 using DrawCheck = std::function<int(int done, int total)>;
 
 // The draws of one frame as they are made. Owned by the frame's caller; the
-// pass functions count into it and make no draw once `err` is set.
+// pass functions count the samples of each draw into it (one for a draw
+// without a sample loop) and make no draw once `err` is set.
 struct FrameDraws {
     DrawCheck check;
-    int done = 0;
-    int total = 0;
+    int64_t done = 0;
+    int64_t total = 0;  // CountFrameSamples
     int err = 0;
 };
+
+// The samples a frame of these settings draws per pixel, over all its
+// passes: the aberrate loop's and the distortion average's, and one for each
+// other pass. The frame's work in the unit progress is reported in.
+int64_t CountFrameSamples(const RenderSettings& s);
 
 // Draws a frame of these settings makes at the given output size: one per
 // pass, the aberrate pass and the distortion average split into draws within

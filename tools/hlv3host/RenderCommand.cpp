@@ -91,16 +91,15 @@ std::string RenderFailure(const simhost::RenderedFrame& frame) {
 std::function<void(A_long, A_long)> ProgressPrinter(const Clock::time_point* frameStart) {
     const bool terminal = isatty(2) != 0;
     return [frameStart, terminal, shown = -10L](A_long count, A_long total) mutable {
-        const long percent = total > 0 ? count * 100L / total : 100;
+        const long percent = total > 0 ? static_cast<long>(int64_t{count} * 100 / total) : 100;
         const double s = std::chrono::duration<double>(Clock::now() - *frameStart).count();
         const bool tenth = percent / 10 > shown / 10 && s > 2.0;
         if (!terminal && count != total && !tenth) {
             return;
         }
         shown = count == total ? -10L : percent;
-        std::fprintf(stderr, "%sprogress %3ld %% (%ld of %ld draws), %.1f s%s",
-                     terminal ? "\r" : "", percent, static_cast<long>(count),
-                     static_cast<long>(total), s, !terminal || count == total ? "\n" : "");
+        std::fprintf(stderr, "%sprogress %3ld %%, %.1f s%s", terminal ? "\r" : "", percent, s,
+                     !terminal || count == total ? "\n" : "");
         std::fflush(stderr);
     };
 }
