@@ -24,17 +24,19 @@ endfunction()
 
 # Makes `target` the host's effect module: HLV3.aex exporting only the two
 # entry points (the .def file; nothing is exported by default), with the PiPL
-# resource compiled in, checked after every link.
+# and version resources compiled in, checked after every link.
 function(hlv3_windows_module target)
   enable_language(RC)
   hlv3_windows_static_runtime(${target})
   set_target_properties(${target} PROPERTIES SUFFIX ".aex")
-  target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/host/HLV3PiPL.rc ${CMAKE_SOURCE_DIR}/cmake/HLV3.def)
+  configure_file(${CMAKE_SOURCE_DIR}/host/HLV3Version.rc.in ${CMAKE_BINARY_DIR}/generated/HLV3Version.rc @ONLY)
+  target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/host/HLV3PiPL.rc
+    ${CMAKE_BINARY_DIR}/generated/HLV3Version.rc ${CMAKE_SOURCE_DIR}/cmake/HLV3.def)
   target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/generated)
   set_source_files_properties(${CMAKE_SOURCE_DIR}/host/HLV3PiPL.rc PROPERTIES OBJECT_DEPENDS ${HLV3_PIPL_FILE})
   add_dependencies(${target} hlv3_pipl ${HLV3_BUILDTOOLS_TARGET})
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${HLV3_PECHECK} $<TARGET_FILE:${target}> ${HLV3_PIPL_FILE}
-    COMMENT "Checking exports, imports and the PIPL resource of ${target}.aex"
+    COMMENT "Checking exports, imports, the PIPL and the version resource of ${target}.aex"
     VERBATIM)
 endfunction()

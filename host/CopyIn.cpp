@@ -1,12 +1,22 @@
 #include "host/CopyIn.h"
 
-PF_Err CopyPixel8In(void* /*refcon*/, A_long /*x*/, A_long /*y*/, PF_Pixel* in, PF_Pixel* out) {
-    const PF_Pixel src = *in;
+namespace {
+
+// The host's ARGB members, written in RGBA memory order.
+template <typename Pixel>
+PF_Err ToRGBAOrder(const Pixel* in, Pixel* out) {
+    const Pixel src = *in;
     out->alpha = src.red;
     out->red = src.green;
     out->green = src.blue;
     out->blue = src.alpha;
     return PF_Err_NONE;
+}
+
+}  // namespace
+
+PF_Err CopyPixel8In(void* /*refcon*/, A_long /*x*/, A_long /*y*/, PF_Pixel* in, PF_Pixel* out) {
+    return ToRGBAOrder(in, out);
 }
 
 PF_Err CopyPixelFloatIn(void* /*refcon*/, A_long /*x*/, A_long /*y*/, PF_PixelFloat* in,
@@ -24,10 +34,5 @@ PF_Err CopyPixelFloatIn(void* /*refcon*/, A_long /*x*/, A_long /*y*/, PF_PixelFl
 
 PF_Err CopyPixel16In(void* /*refcon*/, A_long /*x*/, A_long /*y*/, PF_Pixel16* in,
                      PF_Pixel16* out) {
-    const PF_Pixel16 src = *in;
-    out->alpha = src.red;
-    out->red = src.green;
-    out->green = src.blue;
-    out->blue = src.alpha;
-    return PF_Err_NONE;
+    return ToRGBAOrder(in, out);
 }

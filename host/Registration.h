@@ -21,6 +21,9 @@ inline constexpr char kEffectName[] = "Halvane 3";
 inline constexpr char kEffectMatchName[] = "KVHLVGL";
 inline constexpr char kEffectCategory[] = "Korvana";
 inline constexpr char kEntryPointName[] = "EffectMain";
+// The maker, as Windows' version resource, the installer and the licence name
+// it.
+inline constexpr char kVendorName[] = "Korvana";
 
 // A four-character code as the host's multi-character constant: first
 // character in the most significant byte.

@@ -1,5 +1,7 @@
 #include "render/DrawPlan.h"
 
+#include <algorithm>
+
 #include "render/DrawBudget.h"
 #include "render/StraightPath.h"
 
@@ -33,4 +35,9 @@ int CountFrameDraws(const RenderSettings& s, int outputWidth, int outputHeight) 
         draws += DrawsFor(s.sampleCount, SourceSumSamplesPerDraw(outputWidth, outputHeight));
     }
     return draws + 1;  // post-process
+}
+
+int64_t CountFrameSamples(const RenderSettings& s) {
+    const int64_t n = std::max(0, s.sampleCount);
+    return 1 + n + (s.blurEnabled ? 2 : 0) + (UsesSourceSum(s) ? n : 0) + 1;
 }

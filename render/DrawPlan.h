@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "render/RenderSettings.h"
 
 // How a frame's sampling loops are cut into draws, shared by both backends so
@@ -21,3 +23,8 @@ int SourceSumSamplesPerDraw(int width, int height);
 // pass, the aberrate pass and the distortion average split into draws within
 // the bounds of render/DrawBudget.h.
 int CountFrameDraws(const RenderSettings& s, int outputWidth, int outputHeight);
+
+// The samples a frame of these settings draws per pixel, over all its
+// passes: the aberrate loop's and the distortion average's, and one for each
+// other pass. The frame's work in the unit progress is reported in.
+int64_t CountFrameSamples(const RenderSettings& s);

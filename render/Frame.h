@@ -31,10 +31,12 @@ const char* FrameStepName(FrameStep step);
 // Called on the rendering thread. Each may be empty. The GL notes hold for
 // RenderFrameGL; RenderFrameCPU holds no lock at all.
 struct FrameHooks {
-    // After every draw, once the GPU has finished it, with the draws done so
-    // far and the frame's total: a non-zero answer stops the frame with that
-    // code before the next draw. Called with the GL lock let go, so it may
-    // call into a host.
+    // After every draw, once the GPU has finished it, with the frame's work
+    // done so far and its whole: samples per pixel summed over the frame's
+    // draws, one for a pass without a sample loop (CountFrameSamples), in
+    // coarser units for a frame of more than INT_MAX. A non-zero answer
+    // stops the frame with that code before the next draw. Called with the
+    // GL lock let go, so it may call into a host.
     std::function<int(int done, int total)> check;
     // Once the input is uploaded, with the GL lock let go: the input's pixels
     // are not read again and may be released.

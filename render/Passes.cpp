@@ -1,6 +1,7 @@
 #include "render/Passes.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "gl/Quad.h"
 #include "render/ByteReadback.h"
@@ -16,25 +17,29 @@ Vec2f Pair(const float v[2]) {
 
 const RectF kUnusedRect = {0.0, 0.0, 1.0, 1.0};
 
-// Counts a finished draw and asks the frame's check whether to go on. The
-// GPU is waited for first, so that the check sees real progress and a
-// cancelled frame stops within one draw.
-void AfterDraw(FrameDraws* d) {
-    ++d->done;
+// Counts a finished draw of `samples` samples and asks the frame's check
+// whether to go on. The GPU is waited for first, so that the check sees real
+// progress and a cancelled frame stops within one draw. A frame of more than
+// INT_MAX samples is reported in coarser units.
+void AfterDraw(FrameDraws* d, int samples) {
+    d->done += samples;
     if (d->check) {
         glFinish();
-        d->err = d->check(d->done, d->total);
+        const int64_t unit = d->total / INT32_MAX + 1;
+        d->err = d->check(static_cast<int>(std::min(d->done, d->total) / unit),
+                          static_cast<int>(d->total / unit));
     }
 }
 
-// One full-target draw of `program`, unless the frame has already stopped.
+// One full-target draw of `program` taking `samples` samples, unless the
+// frame has already stopped.
 void Draw(const PX_FBO* target, GLuint program, const UniformMap& u, int useRect, const RectF& rect,
-          FrameDraws* d) {
+          FrameDraws* d, int samples = 1) {
     if (d->err != 0) {
         return;
     }
     RenderQuad(target, program, u, useRect, rect, 0);
-    AfterDraw(d);
+    AfterDraw(d, samples);
 }
 
 }  // namespace
@@ -109,8 +114,9 @@ void DrawInShares(const PX_FBO* target, GLuint program, UniformMap* u, int sampl
             glBlendFunc(GL_ONE, GL_ONE);
         }
         (*u)["firstL"] = IVEC(first);
-        (*u)["countL"] = IVEC(std::min(perDraw, samples - first + 1));
-        Draw(target, program, *u, 0, kUnusedRect, d);
+        const int count = std::min(perDraw, samples - first + 1);
+        (*u)["countL"] = IVEC(count);
+        Draw(target, program, *u, 0, kUnusedRect, d, count);
         if (first > 1) {
             glBlendFunc(GL_ONE, GL_ZERO);
             glDisable(GL_BLEND);
@@ -121,6 +127,14 @@ void DrawInShares(const PX_FBO* target, GLuint program, UniformMap* u, int sampl
         }
     }
 }
+
+namespace {
+
+// Each pass needs the frame's context current, makes no draw once d->err is
+// set, and leaves no program, vertex array or framebuffer bound and blending
+// off; each adds its uniform values to the frame's map for later passes.
+using PassFunction = void (*)(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
+                              UniformMap* uniforms, FrameDraws* d);
 
 void RunPreProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t, UniformMap* u,
                        FrameDraws* d) {
@@ -219,12 +233,13 @@ void RunPostProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTarge
     glActiveTexture(GL_TEXTURE0);
 }
 
+}  // namespace
+
 int RunAllPasses(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
                  const DrawCheck& check, const StepTimer& timing) {
     FrameDraws d;
     d.check = check;
-    d.total = CountFrameDraws(s, static_cast<int>(t->f3.renderBuffer.width),
-                              static_cast<int>(t->f3.renderBuffer.height));
+    d.total = CountFrameSamples(s);
     UniformMap uniforms;
     const auto step = [&](FrameStep name, PassFunction pass) {
         if (timing) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include "gl/FrameTargets.h"
@@ -10,16 +11,17 @@
 #include "render/RenderSettings.h"
 
 // Asked after every draw of a frame, once the GPU has finished it, with the
-// draws done so far and the frame's total; a non-zero result ends the frame
-// with that error before the next draw. May be empty.
+// frame's work done so far and its whole (see FrameHooks::check); a non-zero
+// result ends the frame with that error before the next draw. May be empty.
 using DrawCheck = std::function<int(int done, int total)>;
 
 // The draws of one frame as they are made. Owned by the frame's caller; the
-// pass functions count into it and make no draw once `err` is set.
+// pass functions count the samples of each draw into it (one for a draw
+// without a sample loop) and make no draw once `err` is set.
 struct FrameDraws {
     DrawCheck check;
-    int done = 0;
-    int total = 0;
+    int64_t done = 0;
+    int64_t total = 0;  // CountFrameSamples
     int err = 0;
 };
 
@@ -47,32 +49,16 @@ void DrawInShares(const PX_FBO* target, GLuint program, UniformMap* u, int sampl
 // `bytes` when t.writeBytes is set, else F3.
 const PX_FBO* FrameOutput(const FrameTargets& t);
 
-// The passes of one frame, in the only order they may run: pre-process (F0 ->
-// F1), aberrate (F1 -> F2), horizontal blur (F2 -> F3) and vertical blur
-// (F3 -> F2) when the blur is on, post-process (F2 + F1 -> FrameOutput,
-// through F4 when the uniform distortion is on). `uniforms` is the frame's map: each
-// pass adds its values and leaves them for later passes. The aberrate pass
-// and the distortion average sum their draws by additive blending. Each
-// needs the frame's context current, makes no draw once d->err is set, and
-// leaves no program, vertex array or framebuffer bound and blending off.
-void RunPreProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                       UniformMap* uniforms, FrameDraws* d);
-void RunAberratePass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                     UniformMap* uniforms, FrameDraws* d);
-void RunBlurWPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                  UniformMap* uniforms, FrameDraws* d);
-void RunBlurHPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                  UniformMap* uniforms, FrameDraws* d);
-void RunPostProcessPass(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                        UniformMap* uniforms, FrameDraws* d);
-
-using PassFunction = void (*)(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
-                              UniformMap* uniforms, FrameDraws* d);
-
 // Told right before (finished false) and after (true) each pass. May be empty.
 using StepTimer = std::function<void(FrameStep step, bool finished)>;
 
-// All passes of a frame in order, the blur passes only when the blur is on.
+// The passes of one frame, in the only order they may run: pre-process (F0 ->
+// F1), aberrate (F1 -> F2), horizontal blur (F2 -> F3) and vertical blur
+// (F3 -> F2) when the blur is on, post-process (F2 + F1 -> FrameOutput,
+// through F4 when the uniform distortion is on). The aberrate pass and the
+// distortion average sum their draws by additive blending. Needs the frame's
+// context current; leaves no program, vertex array or framebuffer bound and
+// blending off.
 // Returns 0, or the first non-zero answer of `check`, after which no further
 // draw was made.
 int RunAllPasses(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,

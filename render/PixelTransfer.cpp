@@ -37,38 +37,44 @@ uint16_t To16(float x) {
     return static_cast<uint16_t>(v * 32768.f + 0.5f);
 }
 
+// Calls band(y0, n, rows) for each band of n rows from y0, with `rows` room
+// for the band as floats, four to a pixel.
+template <typename Band>
+void ForEachBand(const ImageView& view, Band band) {
+    const int32_t bandRows = BandRows(view);
+    std::vector<float> rows(std::size_t(view.width) * 4 *
+                            static_cast<std::size_t>(std::min(bandRows, view.height)));
+    for (int32_t y0 = 0; y0 < view.height; y0 += bandRows) {
+        band(y0, std::min(bandRows, view.height - y0), rows.data());
+    }
+}
+
 void Upload16(const ImageView& view) {
-    const int32_t band = BandRows(view);
     const std::size_t rowValues = std::size_t(view.width) * 4;
-    std::vector<float> rows(rowValues * static_cast<std::size_t>(std::min(band, view.height)));
-    for (int32_t y0 = 0; y0 < view.height; y0 += band) {
-        const int32_t n = std::min(band, view.height - y0);
+    ForEachBand(view, [&](int32_t y0, int32_t n, float* rows) {
         for (int32_t y = 0; y < n; ++y) {
             const uint16_t* src = Row16(view, y0 + y);
-            float* dst = rows.data() + rowValues * static_cast<std::size_t>(y);
+            float* dst = rows + rowValues * static_cast<std::size_t>(y);
             for (std::size_t i = 0; i < rowValues; ++i) {
                 dst[i] = static_cast<float>(src[i]) * (1.f / 32768.f);
             }
         }
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, y0, view.width, n, GL_RGBA, GL_FLOAT, rows.data());
-    }
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, y0, view.width, n, GL_RGBA, GL_FLOAT, rows);
+    });
 }
 
 void ReadBack16(const ImageView& view) {
-    const int32_t band = BandRows(view);
     const std::size_t rowValues = std::size_t(view.width) * 4;
-    std::vector<float> rows(rowValues * static_cast<std::size_t>(std::min(band, view.height)));
-    for (int32_t y0 = 0; y0 < view.height; y0 += band) {
-        const int32_t n = std::min(band, view.height - y0);
-        glReadPixels(0, y0, view.width, n, GL_RGBA, GL_FLOAT, rows.data());
+    ForEachBand(view, [&](int32_t y0, int32_t n, float* rows) {
+        glReadPixels(0, y0, view.width, n, GL_RGBA, GL_FLOAT, rows);
         for (int32_t y = 0; y < n; ++y) {
             uint16_t* dst = const_cast<uint16_t*>(Row16(view, y0 + y));
-            const float* src = rows.data() + rowValues * static_cast<std::size_t>(y);
+            const float* src = rows + rowValues * static_cast<std::size_t>(y);
             for (std::size_t i = 0; i < rowValues; ++i) {
                 dst[i] = To16(src[i]);
             }
         }
-    }
+    });
 }
 
 }  // namespace

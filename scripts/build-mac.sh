@@ -10,7 +10,9 @@
 # whole bundle is signed: ad hoc (enough for an install on this Mac), or, with
 # HLV3_CODESIGN_IDENTITY set to a "Developer ID Application" identity in the
 # keychain, with that identity, the hardened runtime and a secure timestamp,
-# as notarisation requires. Any deviation ends the script with status 1.
+# as notarisation requires. Any deviation ends the script with status 1. The
+# signed bundle is zipped into dist/<name>-<version>-macOS.zip beside the
+# Windows release (scripts/release.sh).
 #
 # With HLV3_BUILD_MAC_FUNCTIONS_ONLY=1, `source` defines the checks only.
 set -euo pipefail
@@ -80,6 +82,12 @@ sign_bundle() { # bundle
   codesign --verify --strict --verbose=2 "$1" || fail "$1 does not pass codesign --verify --strict"
 }
 
+# The bundle as one zip for download, the form notarisation takes too.
+zip_bundle() { # bundle zip
+  mkdir -p "$(dirname "$2")" && rm -f "$2"
+  ditto -c -k --keepParent "$1" "$2" || fail "ditto could not zip $1 into $2"
+}
+
 cache_value() { # build-dir name
   sed -n "s/^$2:[A-Z]*=//p" "$1/CMakeCache.txt" | tr ';' ' '
 }
@@ -98,7 +106,8 @@ main() {
   check_slices "$bundle/Contents/MacOS/HLV3Mac" "${archs:-x86_64 arm64}"
   check_exports "$bundle/Contents/MacOS/HLV3Mac" "${archs:-x86_64 arm64}"
   sign_bundle "$bundle"
-  echo "built, checked and signed $bundle"
+  zip_bundle "$bundle" "$root/dist/$(cache_value "$build" HLV3_RELEASE_NAME)-macOS.zip"
+  echo "built, checked and signed $bundle, zipped into dist/"
 }
 
 if [[ ${HLV3_BUILD_MAC_FUNCTIONS_ONLY:-0} != 1 ]]; then

@@ -12,6 +12,8 @@ packages=(
   # The Windows plug-in: cross compiler, and Wine on a virtual X server with
   # Mesa behind Wine's opengl32 for its tests.
   g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth debian-archive-keyring
+  # Its release: the installer compiler and the zip tool.
+  nsis zip
   # The sanitizer stages: clang with its sanitizer and libFuzzer runtimes.
   clang-14 libclang-rt-14-dev
 )

@@ -1,6 +1,7 @@
 // The CPU backend of the render core: the GL backend's passes, draw for
 // draw, over bands of rows spread across threads.
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "render/DrawBudget.h"
@@ -24,8 +25,8 @@ constexpr int kMinBands = 8;  // small frames still go to several threads
 // them for the GL backend.
 struct CpuRun {
     const FrameHooks& hooks;
-    int done = 0;
-    int total = 0;
+    int64_t done = 0;
+    int64_t total = 0;  // CountFrameSamples, as the GL backend reports progress
     int err = 0;
 
     // Runs rows(y0, y1) over `height` rows in bands; keeps the first error.
@@ -43,11 +44,14 @@ struct CpuRun {
         err = hooks.parallelFor ? hooks.parallelFor(bands, body)
                                 : ParallelForOnHardwareThreads(bands, body);
     }
-    // Counts a finished draw and asks the check whether to go on.
-    void AfterDraw() {
-        ++done;
+    // Counts a finished draw of `samples` samples and asks the check whether
+    // to go on, in the GL backend's units.
+    void AfterDraw(int samples) {
+        done += samples;
         if (err == 0 && hooks.check) {
-            err = hooks.check(done, total);
+            const int64_t unit = total / INT32_MAX + 1;
+            err = hooks.check(static_cast<int>(std::min(done, total) / unit),
+                              static_cast<int>(total / unit));
         }
     }
     void Time(FrameStep step, bool finished) const {
@@ -66,7 +70,7 @@ void InShares(CpuRun* run, int samples, int perDraw, Draw draw) {
         share.count = std::min(perDraw, samples - first + 1);
         share.add = first > 1;
         draw(share);
-        run->AfterDraw();
+        run->AfterDraw(share.count);
         if (samples - first < perDraw) {
             break;  // the last share may start near INT_MAX
         }
@@ -92,7 +96,7 @@ FrameResult RenderFrameCPU(const FrameRequest& request, const FrameHooks& hooks)
     const bool mirror = s.repeatEdges;
 
     CpuRun run{hooks};
-    run.total = CountFrameDraws(s, width, height);
+    run.total = CountFrameSamples(s);
     run.Time(FrameStep::kTargets, false);
     CpuImage f0 = MakeCpuImage(input.width, input.height, mirror);
     CpuImage f1 = MakeCpuImage(width, height, mirror);
@@ -111,7 +115,7 @@ FrameResult RenderFrameCPU(const FrameRequest& request, const FrameHooks& hooks)
 
     run.Time(FrameStep::kPreProcess, false);
     run.Bands(height, [&](int y0, int y1) { cpu::PreProcessRows(s, f0, &f1, y0, y1); });
-    run.AfterDraw();
+    run.AfterDraw(1);
     run.Time(FrameStep::kPreProcess, true);
     f0 = CpuImage{};  // read by no later pass
 
@@ -155,12 +159,12 @@ FrameResult RenderFrameCPU(const FrameRequest& request, const FrameHooks& hooks)
         run.Time(FrameStep::kBlurW, false);
         const cpu::BlurTaps alongX = cpu::MakeBlurTaps(s, width);
         run.Bands(height, [&](int y0, int y1) { cpu::BlurWRows(alongX, f2, &spare, y0, y1); });
-        run.AfterDraw();
+        run.AfterDraw(1);
         run.Time(FrameStep::kBlurW, true);
         run.Time(FrameStep::kBlurH, false);
         const cpu::BlurTaps alongY = cpu::MakeBlurTaps(s, height);
         run.Bands(height, [&](int y0, int y1) { cpu::BlurHRows(alongY, spare, &f2, y0, y1); });
-        run.AfterDraw();
+        run.AfterDraw(1);
         run.Time(FrameStep::kBlurH, true);
     }
 
@@ -186,7 +190,7 @@ FrameResult RenderFrameCPU(const FrameRequest& request, const FrameHooks& hooks)
     const CpuImage& source = UsesSourceSum(s) ? spare : f1;
     run.Bands(height,
               [&](int y0, int y1) { cpu::PostProcessRows(s, f2, f1, source, output, y0, y1); });
-    run.AfterDraw();
+    run.AfterDraw(1);
     run.Time(FrameStep::kPostProcess, true);
     if (run.err != 0) {
         // The output may hold part of the frame: it is left cleared.

@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "context/Context.h"
+#include "context/LocalGLStruct.h"
+#include "gl/Programs.h"
 #include "host/EntryPoints.h"
 #include "host/Params.h"
 #include "host/Registration.h"
@@ -141,12 +144,30 @@ TEST(Dispatch, RefusedSuitesInTheGlobalCommandsGive516) {
         if (cmd != PF_Cmd_GLOBAL_SETUP) {
             ASSERT_EQ(host.Setup(), PF_Err_NONE);
         }
+        // What global set-up made, copied while the host still holds it.
+        GlobalData made = {};
+        if (host.GlobalData() != nullptr) {
+            made = **reinterpret_cast<GlobalData**>(host.GlobalData());
+        }
         const int acquires = host.CallCount("SPBasic.AcquireSuite");
         const int releases = host.CallCount("SPBasic.ReleaseSuite");
         host.FailCall("SPBasic.AcquireSuite", acquires + 1, kSPSuiteNotFoundError, -1);
         EXPECT_EQ(host.Send(cmd), PF_Err_BAD_CALLBACK_PARAM);
         EXPECT_GT(host.CallCount("SPBasic.AcquireSuite"), acquires);
         EXPECT_EQ(host.CallCount("SPBasic.ReleaseSuite"), releases);
+        host.ClearFaults();
+        if (cmd == PF_Cmd_ABOUT) {
+            EXPECT_EQ(host.GlobalSetdown(), PF_Err_NONE);
+        } else if (cmd == PF_Cmd_GLOBAL_SETDOWN) {
+            // Without the handle suite the effect could not reach its block;
+            // what global set-up made in it is released here.
+            const ScopedCurrentContext restore;
+            if (made.context != nullptr) {
+                SetCurrentContext(made.context);
+                DeleteGLPrograms(&made.programs);
+                DeleteContext(made.context);
+            }
+        }
         EXPECT_HOST_FINISHES_CLEAN(host);
     }
 }

@@ -11,146 +11,93 @@
 #define HLV3_EXPECT_TYPE(T, m, ...) \
     static_assert(std::is_same<decltype(T::m), __VA_ARGS__>::value, #T "." #m)
 
-// A_Time
+// Up to eight members of T that share one type (a type without commas).
+// clang-format off
+#define HLV3_E1(T, Ty, m) HLV3_EXPECT_TYPE(T, m, Ty)
+#define HLV3_E2(T, Ty, m, ...) HLV3_E1(T, Ty, m); HLV3_E1(T, Ty, __VA_ARGS__)
+#define HLV3_E3(T, Ty, m, ...) HLV3_E1(T, Ty, m); HLV3_E2(T, Ty, __VA_ARGS__)
+#define HLV3_E4(T, Ty, m, ...) HLV3_E1(T, Ty, m); HLV3_E3(T, Ty, __VA_ARGS__)
+#define HLV3_E5(T, Ty, m, ...) HLV3_E1(T, Ty, m); HLV3_E4(T, Ty, __VA_ARGS__)
+#define HLV3_E6(T, Ty, m, ...) HLV3_E1(T, Ty, m); HLV3_E5(T, Ty, __VA_ARGS__)
+#define HLV3_E7(T, Ty, m, ...) HLV3_E1(T, Ty, m); HLV3_E6(T, Ty, __VA_ARGS__)
+#define HLV3_E8(T, Ty, m, ...) HLV3_E1(T, Ty, m); HLV3_E7(T, Ty, __VA_ARGS__)
+#define HLV3_PICK(_1, _2, _3, _4, _5, _6, _7, _8, name, ...) name
+#define HLV3_EXPECT_TYPES(T, Ty, ...) \
+    HLV3_PICK(__VA_ARGS__, HLV3_E8, HLV3_E7, HLV3_E6, HLV3_E5, HLV3_E4, HLV3_E3, HLV3_E2, HLV3_E1)(T, Ty, __VA_ARGS__)
+// clang-format on
+
 HLV3_EXPECT_TYPE(A_Time, value, A_long);
 HLV3_EXPECT_TYPE(A_Time, scale, A_u_long);
 
-// A_Ratio
 HLV3_EXPECT_TYPE(A_Ratio, num, A_long);
 HLV3_EXPECT_TYPE(A_Ratio, den, A_u_long);
 
-// A_FloatPoint
-HLV3_EXPECT_TYPE(A_FloatPoint, x, A_FpLong);
-HLV3_EXPECT_TYPE(A_FloatPoint, y, A_FpLong);
+HLV3_EXPECT_TYPES(A_FloatPoint, A_FpLong, x, y);
 
-// A_FloatRect
-HLV3_EXPECT_TYPE(A_FloatRect, left, A_FpLong);
-HLV3_EXPECT_TYPE(A_FloatRect, top, A_FpLong);
-HLV3_EXPECT_TYPE(A_FloatRect, right, A_FpLong);
-HLV3_EXPECT_TYPE(A_FloatRect, bottom, A_FpLong);
+HLV3_EXPECT_TYPES(A_FloatRect, A_FpLong, left, top, right, bottom);
 
-// A_Matrix3
 HLV3_EXPECT_TYPE(A_Matrix3, mat, A_FpLong[3][3]);
 
-// A_Matrix4
 HLV3_EXPECT_TYPE(A_Matrix4, mat, A_FpLong[4][4]);
 
-// A_LRect
-HLV3_EXPECT_TYPE(A_LRect, left, A_long);
-HLV3_EXPECT_TYPE(A_LRect, top, A_long);
-HLV3_EXPECT_TYPE(A_LRect, right, A_long);
-HLV3_EXPECT_TYPE(A_LRect, bottom, A_long);
+HLV3_EXPECT_TYPES(A_LRect, A_long, left, top, right, bottom);
 
-// A_LPoint
-HLV3_EXPECT_TYPE(A_LPoint, x, A_long);
-HLV3_EXPECT_TYPE(A_LPoint, y, A_long);
+HLV3_EXPECT_TYPES(A_LPoint, A_long, x, y);
 
-// A_Color
-HLV3_EXPECT_TYPE(A_Color, alpha, A_FpLong);
-HLV3_EXPECT_TYPE(A_Color, red, A_FpLong);
-HLV3_EXPECT_TYPE(A_Color, green, A_FpLong);
-HLV3_EXPECT_TYPE(A_Color, blue, A_FpLong);
+HLV3_EXPECT_TYPES(A_Color, A_FpLong, alpha, red, green, blue);
 
-// PF_SpecVersion
-HLV3_EXPECT_TYPE(PF_SpecVersion, major, A_short);
-HLV3_EXPECT_TYPE(PF_SpecVersion, minor, A_short);
+HLV3_EXPECT_TYPES(PF_SpecVersion, A_short, major, minor);
 
-// PF_Point
-HLV3_EXPECT_TYPE(PF_Point, h, A_long);
-HLV3_EXPECT_TYPE(PF_Point, v, A_long);
+HLV3_EXPECT_TYPES(PF_Point, A_long, h, v);
 
-// PF_LRect
-HLV3_EXPECT_TYPE(PF_LRect, left, A_long);
-HLV3_EXPECT_TYPE(PF_LRect, top, A_long);
-HLV3_EXPECT_TYPE(PF_LRect, right, A_long);
-HLV3_EXPECT_TYPE(PF_LRect, bottom, A_long);
+HLV3_EXPECT_TYPES(PF_LRect, A_long, left, top, right, bottom);
 
-// PF_RationalScale
 HLV3_EXPECT_TYPE(PF_RationalScale, num, A_long);
 HLV3_EXPECT_TYPE(PF_RationalScale, den, A_u_long);
 
-// PF_FixedPoint
-HLV3_EXPECT_TYPE(PF_FixedPoint, x, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_FixedPoint, y, PF_Fixed);
+HLV3_EXPECT_TYPES(PF_FixedPoint, PF_Fixed, x, y);
 
-// PF_FixedRect
-HLV3_EXPECT_TYPE(PF_FixedRect, left, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_FixedRect, top, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_FixedRect, right, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_FixedRect, bottom, PF_Fixed);
+HLV3_EXPECT_TYPES(PF_FixedRect, PF_Fixed, left, top, right, bottom);
 
-// PF_Matrix
 HLV3_EXPECT_TYPE(PF_Matrix, mat, PF_Fixed[3][3]);
 
-// PF_FloatMatrix
 HLV3_EXPECT_TYPE(PF_FloatMatrix, mat, PF_FpLong[3][3]);
 
-// PF_Pixel
-HLV3_EXPECT_TYPE(PF_Pixel, alpha, A_u_char);
-HLV3_EXPECT_TYPE(PF_Pixel, red, A_u_char);
-HLV3_EXPECT_TYPE(PF_Pixel, green, A_u_char);
-HLV3_EXPECT_TYPE(PF_Pixel, blue, A_u_char);
+HLV3_EXPECT_TYPES(PF_Pixel, A_u_char, alpha, red, green, blue);
 
-// PF_Pixel16
-HLV3_EXPECT_TYPE(PF_Pixel16, alpha, A_u_short);
-HLV3_EXPECT_TYPE(PF_Pixel16, red, A_u_short);
-HLV3_EXPECT_TYPE(PF_Pixel16, green, A_u_short);
-HLV3_EXPECT_TYPE(PF_Pixel16, blue, A_u_short);
+HLV3_EXPECT_TYPES(PF_Pixel16, A_u_short, alpha, red, green, blue);
 
-// PF_PixelFloat
-HLV3_EXPECT_TYPE(PF_PixelFloat, alpha, PF_FpShort);
-HLV3_EXPECT_TYPE(PF_PixelFloat, red, PF_FpShort);
-HLV3_EXPECT_TYPE(PF_PixelFloat, green, PF_FpShort);
-HLV3_EXPECT_TYPE(PF_PixelFloat, blue, PF_FpShort);
+HLV3_EXPECT_TYPES(PF_PixelFloat, PF_FpShort, alpha, red, green, blue);
 
-// PF_CompositeMode
 HLV3_EXPECT_TYPE(PF_CompositeMode, xfer, PF_TransferMode);
 HLV3_EXPECT_TYPE(PF_CompositeMode, rand_seed, A_long);
 HLV3_EXPECT_TYPE(PF_CompositeMode, opacity, A_u_char);
 HLV3_EXPECT_TYPE(PF_CompositeMode, rgb_only, PF_Boolean);
 HLV3_EXPECT_TYPE(PF_CompositeMode, opacitySu, A_u_short);
 
-// PF_InData
 HLV3_EXPECT_TYPE(PF_InData, inter, PF_InteractCallbacks);
 HLV3_EXPECT_TYPE(PF_InData, utils, struct _PF_UtilCallbacks*);
 HLV3_EXPECT_TYPE(PF_InData, effect_ref, PF_ProgPtr);
 HLV3_EXPECT_TYPE(PF_InData, quality, PF_Quality);
 HLV3_EXPECT_TYPE(PF_InData, version, PF_SpecVersion);
-HLV3_EXPECT_TYPE(PF_InData, serial_num, A_long);
-HLV3_EXPECT_TYPE(PF_InData, appl_id, A_long);
-HLV3_EXPECT_TYPE(PF_InData, num_params, A_long);
-HLV3_EXPECT_TYPE(PF_InData, reserved, A_long);
-HLV3_EXPECT_TYPE(PF_InData, what_cpu, A_long);
-HLV3_EXPECT_TYPE(PF_InData, what_fpu, A_long);
-HLV3_EXPECT_TYPE(PF_InData, current_time, A_long);
-HLV3_EXPECT_TYPE(PF_InData, time_step, A_long);
-HLV3_EXPECT_TYPE(PF_InData, total_time, A_long);
-HLV3_EXPECT_TYPE(PF_InData, local_time_step, A_long);
+HLV3_EXPECT_TYPES(PF_InData, A_long, serial_num, appl_id, num_params, reserved, what_cpu, what_fpu,
+                  current_time, time_step);
+HLV3_EXPECT_TYPES(PF_InData, A_long, total_time, local_time_step);
 HLV3_EXPECT_TYPE(PF_InData, time_scale, A_u_long);
 HLV3_EXPECT_TYPE(PF_InData, field, PF_Field);
 HLV3_EXPECT_TYPE(PF_InData, shutter_angle, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_InData, width, A_long);
-HLV3_EXPECT_TYPE(PF_InData, height, A_long);
+HLV3_EXPECT_TYPES(PF_InData, A_long, width, height);
 HLV3_EXPECT_TYPE(PF_InData, extent_hint, PF_LRect);
-HLV3_EXPECT_TYPE(PF_InData, output_origin_x, A_long);
-HLV3_EXPECT_TYPE(PF_InData, output_origin_y, A_long);
-HLV3_EXPECT_TYPE(PF_InData, downsample_x, PF_RationalScale);
-HLV3_EXPECT_TYPE(PF_InData, downsample_y, PF_RationalScale);
-HLV3_EXPECT_TYPE(PF_InData, pixel_aspect_ratio, PF_RationalScale);
+HLV3_EXPECT_TYPES(PF_InData, A_long, output_origin_x, output_origin_y);
+HLV3_EXPECT_TYPES(PF_InData, PF_RationalScale, downsample_x, downsample_y, pixel_aspect_ratio);
 HLV3_EXPECT_TYPE(PF_InData, in_flags, PF_InFlags);
-HLV3_EXPECT_TYPE(PF_InData, global_data, PF_Handle);
-HLV3_EXPECT_TYPE(PF_InData, sequence_data, PF_Handle);
-HLV3_EXPECT_TYPE(PF_InData, frame_data, PF_Handle);
-HLV3_EXPECT_TYPE(PF_InData, start_sampL, A_long);
-HLV3_EXPECT_TYPE(PF_InData, dur_sampL, A_long);
-HLV3_EXPECT_TYPE(PF_InData, total_sampL, A_long);
+HLV3_EXPECT_TYPES(PF_InData, PF_Handle, global_data, sequence_data, frame_data);
+HLV3_EXPECT_TYPES(PF_InData, A_long, start_sampL, dur_sampL, total_sampL);
 HLV3_EXPECT_TYPE(PF_InData, src_snd, PF_SoundWorld);
 HLV3_EXPECT_TYPE(PF_InData, pica_basicP, struct SPBasicSuite*);
-HLV3_EXPECT_TYPE(PF_InData, pre_effect_source_origin_x, A_long);
-HLV3_EXPECT_TYPE(PF_InData, pre_effect_source_origin_y, A_long);
+HLV3_EXPECT_TYPES(PF_InData, A_long, pre_effect_source_origin_x, pre_effect_source_origin_y);
 HLV3_EXPECT_TYPE(PF_InData, shutter_phase, PF_Fixed);
 
-// PF_InteractCallbacks
 HLV3_EXPECT_TYPE(PF_InteractCallbacks, checkout_param,
                  PF_Err (*)(PF_ProgPtr, PF_ParamIndex, A_long, A_long, A_u_long, PF_ParamDef*));
 HLV3_EXPECT_TYPE(PF_InteractCallbacks, checkin_param, PF_Err (*)(PF_ProgPtr, PF_ParamDef*));
@@ -169,7 +116,6 @@ HLV3_EXPECT_TYPE(PF_InteractCallbacks, get_audio_data,
 HLV3_EXPECT_TYPE(PF_InteractCallbacks, reserved_str, void* [3]);
 HLV3_EXPECT_TYPE(PF_InteractCallbacks, reserved, void* [10]);
 
-// PF_UtilCallbacks
 HLV3_EXPECT_TYPE(PF_UtilCallbacks, begin_sampling,
                  PF_Err (*)(PF_ProgPtr, PF_Quality, PF_ModeFlags, PF_SampPB*));
 HLV3_EXPECT_TYPE(PF_UtilCallbacks, subpixel_sample,
@@ -219,8 +165,7 @@ HLV3_EXPECT_TYPE(PF_UtilCallbacks, transform_world,
                             A_long, PF_Boolean, const PF_Rect*, PF_EffectWorld*));
 HLV3_EXPECT_TYPE(PF_UtilCallbacks, host_new_handle, PF_Handle (*)(A_u_longlong));
 HLV3_EXPECT_TYPE(PF_UtilCallbacks, host_lock_handle, void* (*)(PF_Handle));
-HLV3_EXPECT_TYPE(PF_UtilCallbacks, host_unlock_handle, void (*)(PF_Handle));
-HLV3_EXPECT_TYPE(PF_UtilCallbacks, host_dispose_handle, void (*)(PF_Handle));
+HLV3_EXPECT_TYPES(PF_UtilCallbacks, void (*)(PF_Handle), host_unlock_handle, host_dispose_handle);
 HLV3_EXPECT_TYPE(PF_UtilCallbacks, get_callback_addr,
                  PF_Err (*)(PF_ProgPtr, PF_Quality, PF_ModeFlags, PF_CallbackID, PF_CallbackFunc*));
 HLV3_EXPECT_TYPE(PF_UtilCallbacks, app, PF_Err (*)(PF_ProgPtr, A_long, ...));
@@ -258,29 +203,19 @@ HLV3_EXPECT_TYPE(PF_UtilCallbacks, get_pixel_data16,
                  PF_Err (*)(PF_EffectWorld*, PF_PixelPtr, PF_Pixel16**));
 HLV3_EXPECT_TYPE(PF_UtilCallbacks, reserved, A_long[1]);
 
-// PF_ANSICallbacks
 HLV3_EXPECT_TYPE(PF_ANSICallbacks, atan, A_FpLong (*)(A_FpLong));
 HLV3_EXPECT_TYPE(PF_ANSICallbacks, atan2, A_FpLong (*)(A_FpLong, A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacks, ceil, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacks, cos, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacks, exp, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacks, fabs, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacks, floor, A_FpLong (*)(A_FpLong));
+HLV3_EXPECT_TYPES(PF_ANSICallbacks, A_FpLong (*)(A_FpLong), ceil, cos, exp, fabs, floor);
 HLV3_EXPECT_TYPE(PF_ANSICallbacks, fmod, A_FpLong (*)(A_FpLong, A_FpLong));
 HLV3_EXPECT_TYPE(PF_ANSICallbacks, hypot, A_FpLong (*)(A_FpLong, A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacks, log, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacks, log10, A_FpLong (*)(A_FpLong));
+HLV3_EXPECT_TYPES(PF_ANSICallbacks, A_FpLong (*)(A_FpLong), log, log10);
 HLV3_EXPECT_TYPE(PF_ANSICallbacks, pow, A_FpLong (*)(A_FpLong, A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacks, sin, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacks, sqrt, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacks, tan, A_FpLong (*)(A_FpLong));
+HLV3_EXPECT_TYPES(PF_ANSICallbacks, A_FpLong (*)(A_FpLong), sin, sqrt, tan);
 HLV3_EXPECT_TYPE(PF_ANSICallbacks, sprintf, int (*)(A_char*, const A_char*, ...));
 HLV3_EXPECT_TYPE(PF_ANSICallbacks, strcpy, A_char* (*)(A_char*, const A_char*));
-HLV3_EXPECT_TYPE(PF_ANSICallbacks, asin, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacks, acos, A_FpLong (*)(A_FpLong));
+HLV3_EXPECT_TYPES(PF_ANSICallbacks, A_FpLong (*)(A_FpLong), asin, acos);
 HLV3_EXPECT_TYPE(PF_ANSICallbacks, ansi_procs, A_long[1]);
 
-// PF_ColorCallbacks
 HLV3_EXPECT_TYPE(PF_ColorCallbacks, RGBtoHLS, PF_Err (*)(PF_ProgPtr, PF_Pixel*, PF_Fixed*));
 HLV3_EXPECT_TYPE(PF_ColorCallbacks, HLStoRGB, PF_Err (*)(PF_ProgPtr, PF_Fixed*, PF_Pixel*));
 HLV3_EXPECT_TYPE(PF_ColorCallbacks, RGBtoYIQ, PF_Err (*)(PF_ProgPtr, PF_Pixel*, PF_Fixed*));
@@ -290,7 +225,6 @@ HLV3_EXPECT_TYPE(PF_ColorCallbacks, Hue, PF_Err (*)(PF_ProgPtr, PF_Pixel*, A_lon
 HLV3_EXPECT_TYPE(PF_ColorCallbacks, Lightness, PF_Err (*)(PF_ProgPtr, PF_Pixel*, A_long*));
 HLV3_EXPECT_TYPE(PF_ColorCallbacks, Saturation, PF_Err (*)(PF_ProgPtr, PF_Pixel*, A_long*));
 
-// PF_OutData
 HLV3_EXPECT_TYPE(PF_OutData, my_version, A_u_long);
 HLV3_EXPECT_TYPE(PF_OutData, name, A_char[32]);
 HLV3_EXPECT_TYPE(PF_OutData, global_data, PF_Handle);
@@ -298,38 +232,31 @@ HLV3_EXPECT_TYPE(PF_OutData, num_params, A_long);
 HLV3_EXPECT_TYPE(PF_OutData, sequence_data, PF_Handle);
 HLV3_EXPECT_TYPE(PF_OutData, flat_sdata_size, A_long);
 HLV3_EXPECT_TYPE(PF_OutData, frame_data, PF_Handle);
-HLV3_EXPECT_TYPE(PF_OutData, width, A_long);
-HLV3_EXPECT_TYPE(PF_OutData, height, A_long);
+HLV3_EXPECT_TYPES(PF_OutData, A_long, width, height);
 HLV3_EXPECT_TYPE(PF_OutData, origin, PF_Point);
 HLV3_EXPECT_TYPE(PF_OutData, out_flags, PF_OutFlags);
 HLV3_EXPECT_TYPE(PF_OutData, return_msg, A_char[256]);
-HLV3_EXPECT_TYPE(PF_OutData, start_sampL, A_long);
-HLV3_EXPECT_TYPE(PF_OutData, dur_sampL, A_long);
+HLV3_EXPECT_TYPES(PF_OutData, A_long, start_sampL, dur_sampL);
 HLV3_EXPECT_TYPE(PF_OutData, dest_snd, PF_SoundWorld);
 HLV3_EXPECT_TYPE(PF_OutData, out_flags2, PF_OutFlags2);
 
-// PF_SoundWorld
 HLV3_EXPECT_TYPE(PF_SoundWorld, fi, PF_SoundFormatInfo);
 HLV3_EXPECT_TYPE(PF_SoundWorld, num_samples, A_long);
 HLV3_EXPECT_TYPE(PF_SoundWorld, dataP, void*);
 
-// PF_SoundFormatInfo
 HLV3_EXPECT_TYPE(PF_SoundFormatInfo, rateF, PF_FpLong);
 HLV3_EXPECT_TYPE(PF_SoundFormatInfo, num_channels, PF_SoundChannels);
 HLV3_EXPECT_TYPE(PF_SoundFormatInfo, format, PF_SoundFormat);
 HLV3_EXPECT_TYPE(PF_SoundFormatInfo, sample_size, PF_SoundSampleSize);
 
-// PF_ParamDef
 HLV3_EXPECT_TYPE(PF_ParamDef, ui_flags, PF_ParamUIFlags);
-HLV3_EXPECT_TYPE(PF_ParamDef, ui_width, A_short);
-HLV3_EXPECT_TYPE(PF_ParamDef, ui_height, A_short);
+HLV3_EXPECT_TYPES(PF_ParamDef, A_short, ui_width, ui_height);
 HLV3_EXPECT_TYPE(PF_ParamDef, param_type, PF_ParamType);
 HLV3_EXPECT_TYPE(PF_ParamDef, name, A_char[32]);
 HLV3_EXPECT_TYPE(PF_ParamDef, flags, PF_ParamFlags);
 HLV3_EXPECT_TYPE(PF_ParamDef, unused, A_long);
 HLV3_EXPECT_TYPE(PF_ParamDef, u, PF_ParamDefUnion);
 
-// PF_ParamDefUnion
 HLV3_EXPECT_TYPE(PF_ParamDefUnion, ld, struct PF_LayerDef);
 HLV3_EXPECT_TYPE(PF_ParamDefUnion, sd, PF_SliderDef);
 HLV3_EXPECT_TYPE(PF_ParamDefUnion, fd, PF_FixedSliderDef);
@@ -344,56 +271,34 @@ HLV3_EXPECT_TYPE(PF_ParamDefUnion, path_d, struct PF_PathDef);
 HLV3_EXPECT_TYPE(PF_ParamDefUnion, button_d, PF_ButtonDef);
 HLV3_EXPECT_TYPE(PF_ParamDefUnion, point3d_d, PF_Point3DDef);
 
-// PF_LayerDef
-HLV3_EXPECT_TYPE(PF_LayerDef, reserved0, void*);
-HLV3_EXPECT_TYPE(PF_LayerDef, reserved1, void*);
+HLV3_EXPECT_TYPES(PF_LayerDef, void*, reserved0, reserved1);
 HLV3_EXPECT_TYPE(PF_LayerDef, world_flags, PF_WorldFlags);
 HLV3_EXPECT_TYPE(PF_LayerDef, data, PF_PixelPtr);
-HLV3_EXPECT_TYPE(PF_LayerDef, rowbytes, A_long);
-HLV3_EXPECT_TYPE(PF_LayerDef, width, A_long);
-HLV3_EXPECT_TYPE(PF_LayerDef, height, A_long);
+HLV3_EXPECT_TYPES(PF_LayerDef, A_long, rowbytes, width, height);
 HLV3_EXPECT_TYPE(PF_LayerDef, extent_hint, PF_LRect);
 HLV3_EXPECT_TYPE(PF_LayerDef, platform_ref, void*);
 HLV3_EXPECT_TYPE(PF_LayerDef, reserved_long1, A_long);
 HLV3_EXPECT_TYPE(PF_LayerDef, reserved_long4, void*);
 HLV3_EXPECT_TYPE(PF_LayerDef, pix_aspect_ratio, PF_RationalScale);
 HLV3_EXPECT_TYPE(PF_LayerDef, reserved_long2, void*);
-HLV3_EXPECT_TYPE(PF_LayerDef, origin_x, A_long);
-HLV3_EXPECT_TYPE(PF_LayerDef, origin_y, A_long);
-HLV3_EXPECT_TYPE(PF_LayerDef, reserved_long3, A_long);
-HLV3_EXPECT_TYPE(PF_LayerDef, dephault, A_long);
+HLV3_EXPECT_TYPES(PF_LayerDef, A_long, origin_x, origin_y, reserved_long3, dephault);
 
-// PF_SliderDef
 HLV3_EXPECT_TYPE(PF_SliderDef, value, PF_ParamValue);
-HLV3_EXPECT_TYPE(PF_SliderDef, value_str, A_char[32]);
-HLV3_EXPECT_TYPE(PF_SliderDef, value_desc, A_char[32]);
-HLV3_EXPECT_TYPE(PF_SliderDef, valid_min, PF_ParamValue);
-HLV3_EXPECT_TYPE(PF_SliderDef, valid_max, PF_ParamValue);
-HLV3_EXPECT_TYPE(PF_SliderDef, slider_min, PF_ParamValue);
-HLV3_EXPECT_TYPE(PF_SliderDef, slider_max, PF_ParamValue);
-HLV3_EXPECT_TYPE(PF_SliderDef, dephault, PF_ParamValue);
+HLV3_EXPECT_TYPES(PF_SliderDef, A_char[32], value_str, value_desc);
+HLV3_EXPECT_TYPES(PF_SliderDef, PF_ParamValue, valid_min, valid_max, slider_min, slider_max,
+                  dephault);
 
-// PF_FixedSliderDef
 HLV3_EXPECT_TYPE(PF_FixedSliderDef, value, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_FixedSliderDef, value_str, A_char[32]);
-HLV3_EXPECT_TYPE(PF_FixedSliderDef, value_desc, A_char[32]);
-HLV3_EXPECT_TYPE(PF_FixedSliderDef, valid_min, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_FixedSliderDef, valid_max, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_FixedSliderDef, slider_min, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_FixedSliderDef, slider_max, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_FixedSliderDef, dephault, PF_Fixed);
+HLV3_EXPECT_TYPES(PF_FixedSliderDef, A_char[32], value_str, value_desc);
+HLV3_EXPECT_TYPES(PF_FixedSliderDef, PF_Fixed, valid_min, valid_max, slider_min, slider_max,
+                  dephault);
 HLV3_EXPECT_TYPE(PF_FixedSliderDef, precision, A_short);
 HLV3_EXPECT_TYPE(PF_FixedSliderDef, display_flags, PF_ValueDisplayFlags);
 
-// PF_FloatSliderDef
-HLV3_EXPECT_TYPE(PF_FloatSliderDef, value, PF_FpLong);
-HLV3_EXPECT_TYPE(PF_FloatSliderDef, phase, PF_FpLong);
+HLV3_EXPECT_TYPES(PF_FloatSliderDef, PF_FpLong, value, phase);
 HLV3_EXPECT_TYPE(PF_FloatSliderDef, value_desc, A_char[32]);
-HLV3_EXPECT_TYPE(PF_FloatSliderDef, valid_min, PF_FpShort);
-HLV3_EXPECT_TYPE(PF_FloatSliderDef, valid_max, PF_FpShort);
-HLV3_EXPECT_TYPE(PF_FloatSliderDef, slider_min, PF_FpShort);
-HLV3_EXPECT_TYPE(PF_FloatSliderDef, slider_max, PF_FpShort);
-HLV3_EXPECT_TYPE(PF_FloatSliderDef, dephault, PF_FpShort);
+HLV3_EXPECT_TYPES(PF_FloatSliderDef, PF_FpShort, valid_min, valid_max, slider_min, slider_max,
+                  dephault);
 HLV3_EXPECT_TYPE(PF_FloatSliderDef, precision, A_short);
 HLV3_EXPECT_TYPE(PF_FloatSliderDef, display_flags, PF_ValueDisplayFlags);
 HLV3_EXPECT_TYPE(PF_FloatSliderDef, fs_flags, PF_FSliderFlags);
@@ -401,76 +306,47 @@ HLV3_EXPECT_TYPE(PF_FloatSliderDef, curve_tolerance, PF_FpShort);
 HLV3_EXPECT_TYPE(PF_FloatSliderDef, useExponent, PF_Boolean);
 HLV3_EXPECT_TYPE(PF_FloatSliderDef, exponent, PF_FpShort);
 
-// PF_AngleDef
-HLV3_EXPECT_TYPE(PF_AngleDef, value, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_AngleDef, dephault, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_AngleDef, valid_min, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_AngleDef, valid_max, PF_Fixed);
+HLV3_EXPECT_TYPES(PF_AngleDef, PF_Fixed, value, dephault, valid_min, valid_max);
 
-// PF_CheckBoxDef
 HLV3_EXPECT_TYPE(PF_CheckBoxDef, value, PF_ParamValue);
 HLV3_EXPECT_TYPE(PF_CheckBoxDef, dephault, PF_Boolean);
 HLV3_EXPECT_TYPE(PF_CheckBoxDef, reserved, A_char);
 HLV3_EXPECT_TYPE(PF_CheckBoxDef, reserved1, A_short);
 
-// PF_ColorDef
-HLV3_EXPECT_TYPE(PF_ColorDef, value, PF_Pixel);
-HLV3_EXPECT_TYPE(PF_ColorDef, dephault, PF_Pixel);
+HLV3_EXPECT_TYPES(PF_ColorDef, PF_Pixel, value, dephault);
 
-// PF_PointDef
-HLV3_EXPECT_TYPE(PF_PointDef, x_value, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_PointDef, y_value, PF_Fixed);
+HLV3_EXPECT_TYPES(PF_PointDef, PF_Fixed, x_value, y_value);
 HLV3_EXPECT_TYPE(PF_PointDef, reserved, A_char[3]);
 HLV3_EXPECT_TYPE(PF_PointDef, restrict_bounds, PF_Boolean);
-HLV3_EXPECT_TYPE(PF_PointDef, x_dephault, PF_Fixed);
-HLV3_EXPECT_TYPE(PF_PointDef, y_dephault, PF_Fixed);
+HLV3_EXPECT_TYPES(PF_PointDef, PF_Fixed, x_dephault, y_dephault);
 
-// PF_Point3DDef
-HLV3_EXPECT_TYPE(PF_Point3DDef, x_value, PF_FpLong);
-HLV3_EXPECT_TYPE(PF_Point3DDef, y_value, PF_FpLong);
-HLV3_EXPECT_TYPE(PF_Point3DDef, z_value, PF_FpLong);
-HLV3_EXPECT_TYPE(PF_Point3DDef, x_dephault, PF_FpLong);
-HLV3_EXPECT_TYPE(PF_Point3DDef, y_dephault, PF_FpLong);
-HLV3_EXPECT_TYPE(PF_Point3DDef, z_dephault, PF_FpLong);
+HLV3_EXPECT_TYPES(PF_Point3DDef, PF_FpLong, x_value, y_value, z_value, x_dephault, y_dephault,
+                  z_dephault);
 HLV3_EXPECT_TYPE(PF_Point3DDef, reserved, char[16]);
 
-// PF_PopupDef
 HLV3_EXPECT_TYPE(PF_PopupDef, value, PF_ParamValue);
-HLV3_EXPECT_TYPE(PF_PopupDef, num_choices, A_short);
-HLV3_EXPECT_TYPE(PF_PopupDef, dephault, A_short);
+HLV3_EXPECT_TYPES(PF_PopupDef, A_short, num_choices, dephault);
 
-// PF_ButtonDef
 HLV3_EXPECT_TYPE(PF_ButtonDef, value, PF_ParamValue);
 
-// PF_PathDef
 HLV3_EXPECT_TYPE(PF_PathDef, path_id, PF_PathID);
-HLV3_EXPECT_TYPE(PF_PathDef, reserved0, A_long);
-HLV3_EXPECT_TYPE(PF_PathDef, dephault, A_long);
+HLV3_EXPECT_TYPES(PF_PathDef, A_long, reserved0, dephault);
 
-// PF_ArbitraryDef
-HLV3_EXPECT_TYPE(PF_ArbitraryDef, id, A_short);
-HLV3_EXPECT_TYPE(PF_ArbitraryDef, pad, A_short);
-HLV3_EXPECT_TYPE(PF_ArbitraryDef, dephault, PF_ArbitraryH);
-HLV3_EXPECT_TYPE(PF_ArbitraryDef, value, PF_ArbitraryH);
+HLV3_EXPECT_TYPES(PF_ArbitraryDef, A_short, id, pad);
+HLV3_EXPECT_TYPES(PF_ArbitraryDef, PF_ArbitraryH, dephault, value);
 HLV3_EXPECT_TYPE(PF_ArbitraryDef, refconPV, void*);
 
-// PF_UserChangedParamExtra
 HLV3_EXPECT_TYPE(PF_UserChangedParamExtra, param_index, PF_ParamIndex);
 
-// PF_CustomUIInfo
 HLV3_EXPECT_TYPE(PF_CustomUIInfo, reserved, A_long);
 HLV3_EXPECT_TYPE(PF_CustomUIInfo, events, PF_CustomEventFlags);
-HLV3_EXPECT_TYPE(PF_CustomUIInfo, comp_ui_width, A_long);
-HLV3_EXPECT_TYPE(PF_CustomUIInfo, comp_ui_height, A_long);
+HLV3_EXPECT_TYPES(PF_CustomUIInfo, A_long, comp_ui_width, comp_ui_height);
 HLV3_EXPECT_TYPE(PF_CustomUIInfo, comp_ui_alignment, PF_UIAlignment);
-HLV3_EXPECT_TYPE(PF_CustomUIInfo, layer_ui_width, A_long);
-HLV3_EXPECT_TYPE(PF_CustomUIInfo, layer_ui_height, A_long);
+HLV3_EXPECT_TYPES(PF_CustomUIInfo, A_long, layer_ui_width, layer_ui_height);
 HLV3_EXPECT_TYPE(PF_CustomUIInfo, layer_ui_alignment, PF_UIAlignment);
-HLV3_EXPECT_TYPE(PF_CustomUIInfo, preview_ui_width, A_long);
-HLV3_EXPECT_TYPE(PF_CustomUIInfo, preview_ui_height, A_long);
+HLV3_EXPECT_TYPES(PF_CustomUIInfo, A_long, preview_ui_width, preview_ui_height);
 HLV3_EXPECT_TYPE(PF_CustomUIInfo, preview_ui_alignment, PF_UIAlignment);
 
-// PF_EventExtra
 HLV3_EXPECT_TYPE(PF_EventExtra, contextH, PF_ContextH);
 HLV3_EXPECT_TYPE(PF_EventExtra, e_type, PF_EventType);
 HLV3_EXPECT_TYPE(PF_EventExtra, u, PF_EventUnion);
@@ -479,53 +355,42 @@ HLV3_EXPECT_TYPE(PF_EventExtra, cbs, PF_EventCallbacks);
 HLV3_EXPECT_TYPE(PF_EventExtra, evt_in_flags, PF_EventInFlags);
 HLV3_EXPECT_TYPE(PF_EventExtra, evt_out_flags, PF_EventOutFlags);
 
-// PF_EventUnion
 HLV3_EXPECT_TYPE(PF_EventUnion, do_click, PF_DoClickEventInfo);
 HLV3_EXPECT_TYPE(PF_EventUnion, draw, PF_DrawEventInfo);
 HLV3_EXPECT_TYPE(PF_EventUnion, key_down, PF_KeyDownEvent);
 HLV3_EXPECT_TYPE(PF_EventUnion, adjust_cursor, PF_AdjustCursorEventInfo);
 
-// PF_DoClickEventInfo
 HLV3_EXPECT_TYPE(PF_DoClickEventInfo, when, A_u_long);
 HLV3_EXPECT_TYPE(PF_DoClickEventInfo, screen_point, PF_Point);
 HLV3_EXPECT_TYPE(PF_DoClickEventInfo, num_clicks, A_long);
 HLV3_EXPECT_TYPE(PF_DoClickEventInfo, modifiers, PF_Modifiers);
 HLV3_EXPECT_TYPE(PF_DoClickEventInfo, continue_refcon, A_intptr_t[4]);
-HLV3_EXPECT_TYPE(PF_DoClickEventInfo, send_drag, PF_Boolean);
-HLV3_EXPECT_TYPE(PF_DoClickEventInfo, last_time, PF_Boolean);
+HLV3_EXPECT_TYPES(PF_DoClickEventInfo, PF_Boolean, send_drag, last_time);
 
-// PF_DrawEventInfo
 HLV3_EXPECT_TYPE(PF_DrawEventInfo, update_rect, PF_LRect);
 HLV3_EXPECT_TYPE(PF_DrawEventInfo, depth, A_long);
 
-// PF_KeyDownEvent
 HLV3_EXPECT_TYPE(PF_KeyDownEvent, when, A_u_long);
 HLV3_EXPECT_TYPE(PF_KeyDownEvent, screen_point, PF_Point);
 HLV3_EXPECT_TYPE(PF_KeyDownEvent, keycode, PF_KeyCode);
 HLV3_EXPECT_TYPE(PF_KeyDownEvent, modifiers, PF_Modifiers);
 
-// PF_AdjustCursorEventInfo
 HLV3_EXPECT_TYPE(PF_AdjustCursorEventInfo, screen_point, PF_Point);
 HLV3_EXPECT_TYPE(PF_AdjustCursorEventInfo, modifiers, PF_Modifiers);
 HLV3_EXPECT_TYPE(PF_AdjustCursorEventInfo, set_cursor, PF_CursorType);
 
-// PF_EffectWindowInfo
 HLV3_EXPECT_TYPE(PF_EffectWindowInfo, index, PF_ParamIndex);
 HLV3_EXPECT_TYPE(PF_EffectWindowInfo, area, PF_EffectArea);
-HLV3_EXPECT_TYPE(PF_EffectWindowInfo, current_frame, PF_LRect);
-HLV3_EXPECT_TYPE(PF_EffectWindowInfo, param_title_frame, PF_LRect);
+HLV3_EXPECT_TYPES(PF_EffectWindowInfo, PF_LRect, current_frame, param_title_frame);
 HLV3_EXPECT_TYPE(PF_EffectWindowInfo, horiz_offset, A_long);
 
-// PF_Context
 HLV3_EXPECT_TYPE(PF_Context, magic, A_u_long);
 HLV3_EXPECT_TYPE(PF_Context, w_type, PF_WindowType);
 HLV3_EXPECT_TYPE(PF_Context, reserved_flt, PF_ContextRefcon);
 HLV3_EXPECT_TYPE(PF_Context, plugin_state, A_intptr_t[4]);
 HLV3_EXPECT_TYPE(PF_Context, reserved_drawref, DRAWBOT_DrawRef);
-HLV3_EXPECT_TYPE(PF_Context, reserved_paneP, void*);
-HLV3_EXPECT_TYPE(PF_Context, reserved_job_manageP, void*);
+HLV3_EXPECT_TYPES(PF_Context, void*, reserved_paneP, reserved_job_manageP);
 
-// PF_EventCallbacks
 HLV3_EXPECT_TYPE(PF_EventCallbacks, refcon, void*);
 HLV3_EXPECT_TYPE(PF_EventCallbacks, layer_to_comp,
                  PF_Err (*)(void*, PF_ContextH, A_long, A_long, PF_FixedPoint*));
@@ -543,7 +408,6 @@ HLV3_EXPECT_TYPE(PF_EventCallbacks, info_draw_color, PF_Err (*)(void*, PF_Pixel)
 HLV3_EXPECT_TYPE(PF_EventCallbacks, info_draw_text,
                  PF_Err (*)(void*, const A_char*, const A_char*));
 
-// PF_RenderRequest
 HLV3_EXPECT_TYPE(PF_RenderRequest, rect, PF_LRect);
 HLV3_EXPECT_TYPE(PF_RenderRequest, field, PF_Field);
 HLV3_EXPECT_TYPE(PF_RenderRequest, channel_mask, PF_ChannelMask);
@@ -551,45 +415,35 @@ HLV3_EXPECT_TYPE(PF_RenderRequest, preserve_rgb_of_zero_alpha, PF_Boolean);
 HLV3_EXPECT_TYPE(PF_RenderRequest, unused, char[3]);
 HLV3_EXPECT_TYPE(PF_RenderRequest, reserved, A_long[4]);
 
-// PF_PreRenderInput
 HLV3_EXPECT_TYPE(PF_PreRenderInput, output_request, PF_RenderRequest);
 HLV3_EXPECT_TYPE(PF_PreRenderInput, bitdepth, short);
 HLV3_EXPECT_TYPE(PF_PreRenderInput, gpu_data, const void*);
 HLV3_EXPECT_TYPE(PF_PreRenderInput, what_gpu, PF_GPU_Framework);
 HLV3_EXPECT_TYPE(PF_PreRenderInput, device_index, A_u_long);
 
-// PF_PreRenderOutput
-HLV3_EXPECT_TYPE(PF_PreRenderOutput, result_rect, PF_LRect);
-HLV3_EXPECT_TYPE(PF_PreRenderOutput, max_result_rect, PF_LRect);
-HLV3_EXPECT_TYPE(PF_PreRenderOutput, solid, PF_Boolean);
-HLV3_EXPECT_TYPE(PF_PreRenderOutput, reserved, PF_Boolean);
+HLV3_EXPECT_TYPES(PF_PreRenderOutput, PF_LRect, result_rect, max_result_rect);
+HLV3_EXPECT_TYPES(PF_PreRenderOutput, PF_Boolean, solid, reserved);
 HLV3_EXPECT_TYPE(PF_PreRenderOutput, flags, PF_RenderOutputFlags);
 HLV3_EXPECT_TYPE(PF_PreRenderOutput, pre_render_data, void*);
 HLV3_EXPECT_TYPE(PF_PreRenderOutput, delete_pre_render_data_func, PF_DeletePreRenderDataFunc);
 
-// PF_CheckoutResult
-HLV3_EXPECT_TYPE(PF_CheckoutResult, result_rect, PF_LRect);
-HLV3_EXPECT_TYPE(PF_CheckoutResult, max_result_rect, PF_LRect);
+HLV3_EXPECT_TYPES(PF_CheckoutResult, PF_LRect, result_rect, max_result_rect);
 HLV3_EXPECT_TYPE(PF_CheckoutResult, par, PF_RationalScale);
 HLV3_EXPECT_TYPE(PF_CheckoutResult, solid, PF_Boolean);
 HLV3_EXPECT_TYPE(PF_CheckoutResult, reservedB, PF_Boolean[3]);
-HLV3_EXPECT_TYPE(PF_CheckoutResult, ref_width, A_long);
-HLV3_EXPECT_TYPE(PF_CheckoutResult, ref_height, A_long);
+HLV3_EXPECT_TYPES(PF_CheckoutResult, A_long, ref_width, ref_height);
 HLV3_EXPECT_TYPE(PF_CheckoutResult, reserved, A_long[6]);
 
-// PF_PreRenderCallbacks
 HLV3_EXPECT_TYPE(PF_PreRenderCallbacks, checkout_layer,
                  PF_Err (*)(PF_ProgPtr, PF_ParamIndex, A_long, const PF_RenderRequest*, A_long,
                             A_long, A_u_long, PF_CheckoutResult*));
 HLV3_EXPECT_TYPE(PF_PreRenderCallbacks, GuidMixInPtr,
                  PF_Err (*)(PF_ProgPtr, A_u_long, const void*));
 
-// PF_PreRenderExtra
 HLV3_EXPECT_TYPE(PF_PreRenderExtra, input, PF_PreRenderInput*);
 HLV3_EXPECT_TYPE(PF_PreRenderExtra, output, PF_PreRenderOutput*);
 HLV3_EXPECT_TYPE(PF_PreRenderExtra, cb, PF_PreRenderCallbacks*);
 
-// PF_SmartRenderInput
 HLV3_EXPECT_TYPE(PF_SmartRenderInput, output_request, PF_RenderRequest);
 HLV3_EXPECT_TYPE(PF_SmartRenderInput, bitdepth, short);
 HLV3_EXPECT_TYPE(PF_SmartRenderInput, pre_render_data, void*);
@@ -597,18 +451,15 @@ HLV3_EXPECT_TYPE(PF_SmartRenderInput, gpu_data, const void*);
 HLV3_EXPECT_TYPE(PF_SmartRenderInput, what_gpu, PF_GPU_Framework);
 HLV3_EXPECT_TYPE(PF_SmartRenderInput, device_index, A_u_long);
 
-// PF_SmartRenderCallbacks
 HLV3_EXPECT_TYPE(PF_SmartRenderCallbacks, checkout_layer_pixels,
                  PF_Err (*)(PF_ProgPtr, A_long, PF_EffectWorld**));
 HLV3_EXPECT_TYPE(PF_SmartRenderCallbacks, checkin_layer_pixels, PF_Err (*)(PF_ProgPtr, A_long));
 HLV3_EXPECT_TYPE(PF_SmartRenderCallbacks, checkout_output,
                  PF_Err (*)(PF_ProgPtr, PF_EffectWorld**));
 
-// PF_SmartRenderExtra
 HLV3_EXPECT_TYPE(PF_SmartRenderExtra, input, PF_SmartRenderInput*);
 HLV3_EXPECT_TYPE(PF_SmartRenderExtra, cb, PF_SmartRenderCallbacks*);
 
-// SPBasicSuite
 HLV3_EXPECT_TYPE(SPBasicSuite, AcquireSuite, SPErr (*)(const char*, int32, const void**));
 HLV3_EXPECT_TYPE(SPBasicSuite, ReleaseSuite, SPErr (*)(const char*, int32));
 HLV3_EXPECT_TYPE(SPBasicSuite, IsEqual, SPBoolean (*)(const char*, const char*));
@@ -617,36 +468,24 @@ HLV3_EXPECT_TYPE(SPBasicSuite, FreeBlock, SPErr (*)(void*));
 HLV3_EXPECT_TYPE(SPBasicSuite, ReallocateBlock, SPErr (*)(void*, size_t, void**));
 HLV3_EXPECT_TYPE(SPBasicSuite, Undefined, SPErr (*)(void));
 
-// PF_HandleSuite1
 HLV3_EXPECT_TYPE(PF_HandleSuite1, host_new_handle, PF_Handle (*)(A_HandleSize));
 HLV3_EXPECT_TYPE(PF_HandleSuite1, host_lock_handle, void* (*)(PF_Handle));
-HLV3_EXPECT_TYPE(PF_HandleSuite1, host_unlock_handle, void (*)(PF_Handle));
-HLV3_EXPECT_TYPE(PF_HandleSuite1, host_dispose_handle, void (*)(PF_Handle));
+HLV3_EXPECT_TYPES(PF_HandleSuite1, void (*)(PF_Handle), host_unlock_handle, host_dispose_handle);
 HLV3_EXPECT_TYPE(PF_HandleSuite1, host_get_handle_size, A_HandleSize (*)(PF_Handle));
 HLV3_EXPECT_TYPE(PF_HandleSuite1, host_resize_handle, PF_Err (*)(A_HandleSize, PF_Handle*));
 
-// PF_ANSICallbacksSuite1
 HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, atan, A_FpLong (*)(A_FpLong));
 HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, atan2, A_FpLong (*)(A_FpLong, A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, ceil, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, cos, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, exp, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, fabs, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, floor, A_FpLong (*)(A_FpLong));
+HLV3_EXPECT_TYPES(PF_ANSICallbacksSuite1, A_FpLong (*)(A_FpLong), ceil, cos, exp, fabs, floor);
 HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, fmod, A_FpLong (*)(A_FpLong, A_FpLong));
 HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, hypot, A_FpLong (*)(A_FpLong, A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, log, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, log10, A_FpLong (*)(A_FpLong));
+HLV3_EXPECT_TYPES(PF_ANSICallbacksSuite1, A_FpLong (*)(A_FpLong), log, log10);
 HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, pow, A_FpLong (*)(A_FpLong, A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, sin, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, sqrt, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, tan, A_FpLong (*)(A_FpLong));
+HLV3_EXPECT_TYPES(PF_ANSICallbacksSuite1, A_FpLong (*)(A_FpLong), sin, sqrt, tan);
 HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, sprintf, int (*)(A_char*, const A_char*, ...));
 HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, strcpy, A_char* (*)(A_char*, const A_char*));
-HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, asin, A_FpLong (*)(A_FpLong));
-HLV3_EXPECT_TYPE(PF_ANSICallbacksSuite1, acos, A_FpLong (*)(A_FpLong));
+HLV3_EXPECT_TYPES(PF_ANSICallbacksSuite1, A_FpLong (*)(A_FpLong), asin, acos);
 
-// PF_ParamUtilsSuite3
 HLV3_EXPECT_TYPE(PF_ParamUtilsSuite3, PF_UpdateParamUI,
                  PF_Err (*)(PF_ProgPtr, PF_ParamIndex, const PF_ParamDef*));
 HLV3_EXPECT_TYPE(PF_ParamUtilsSuite3, PF_GetCurrentState,
@@ -668,7 +507,6 @@ HLV3_EXPECT_TYPE(PF_ParamUtilsSuite3, PF_CheckinKeyframe, PF_Err (*)(PF_ProgPtr,
 HLV3_EXPECT_TYPE(PF_ParamUtilsSuite3, PF_KeyIndexToTime,
                  PF_Err (*)(PF_ProgPtr, PF_ParamIndex, PF_KeyIndex, A_long*, A_u_long*));
 
-// AEGP_PFInterfaceSuite1
 HLV3_EXPECT_TYPE(AEGP_PFInterfaceSuite1, AEGP_GetEffectLayer, A_Err (*)(PF_ProgPtr, AEGP_LayerH*));
 HLV3_EXPECT_TYPE(AEGP_PFInterfaceSuite1, AEGP_GetNewEffectForEffect,
                  A_Err (*)(AEGP_PluginID, PF_ProgPtr, AEGP_EffectRefH*));
@@ -679,7 +517,6 @@ HLV3_EXPECT_TYPE(AEGP_PFInterfaceSuite1, AEGP_GetEffectCamera,
 HLV3_EXPECT_TYPE(AEGP_PFInterfaceSuite1, AEGP_GetEffectCameraMatrix,
                  A_Err (*)(PF_ProgPtr, const A_Time*, A_Matrix4*, A_FpLong*, A_short*, A_short*));
 
-// AEGP_EffectSuite2
 HLV3_EXPECT_TYPE(AEGP_EffectSuite2, AEGP_GetLayerNumEffects, A_Err (*)(AEGP_LayerH, A_long*));
 HLV3_EXPECT_TYPE(AEGP_EffectSuite2, AEGP_GetLayerEffectByIndex,
                  A_Err (*)(AEGP_PluginID, AEGP_LayerH, AEGP_EffectIndex, AEGP_EffectRefH*));
@@ -711,7 +548,6 @@ HLV3_EXPECT_TYPE(AEGP_EffectSuite2, AEGP_GetEffectCategory,
 HLV3_EXPECT_TYPE(AEGP_EffectSuite2, AEGP_DuplicateEffect,
                  A_Err (*)(AEGP_EffectRefH, AEGP_EffectRefH*));
 
-// AEGP_EffectSuite3
 HLV3_EXPECT_TYPE(AEGP_EffectSuite3, AEGP_GetLayerNumEffects, A_Err (*)(AEGP_LayerH, A_long*));
 HLV3_EXPECT_TYPE(AEGP_EffectSuite3, AEGP_GetLayerEffectByIndex,
                  A_Err (*)(AEGP_PluginID, AEGP_LayerH, AEGP_EffectIndex, AEGP_EffectRefH*));
@@ -743,7 +579,6 @@ HLV3_EXPECT_TYPE(AEGP_EffectSuite3, AEGP_GetEffectCategory,
 HLV3_EXPECT_TYPE(AEGP_EffectSuite3, AEGP_DuplicateEffect,
                  A_Err (*)(AEGP_EffectRefH, AEGP_EffectRefH*));
 
-// AEGP_StreamSuite2
 HLV3_EXPECT_TYPE(AEGP_StreamSuite2, AEGP_IsStreamLegal,
                  A_Err (*)(AEGP_LayerH, AEGP_LayerStream, A_Boolean*));
 HLV3_EXPECT_TYPE(AEGP_StreamSuite2, AEGP_CanVaryOverTime, A_Err (*)(AEGP_StreamRefH, A_Boolean*));
@@ -788,7 +623,6 @@ HLV3_EXPECT_TYPE(AEGP_StreamSuite2, AEGP_SetExpression,
 HLV3_EXPECT_TYPE(AEGP_StreamSuite2, AEGP_DuplicateStreamRef,
                  A_Err (*)(AEGP_PluginID, AEGP_StreamRefH, AEGP_StreamRefH*));
 
-// AEGP_StreamSuite4
 HLV3_EXPECT_TYPE(AEGP_StreamSuite4, AEGP_IsStreamLegal,
                  A_Err (*)(AEGP_LayerH, AEGP_LayerStream, A_Boolean*));
 HLV3_EXPECT_TYPE(AEGP_StreamSuite4, AEGP_CanVaryOverTime, A_Err (*)(AEGP_StreamRefH, A_Boolean*));
@@ -833,7 +667,6 @@ HLV3_EXPECT_TYPE(AEGP_StreamSuite4, AEGP_SetExpression,
 HLV3_EXPECT_TYPE(AEGP_StreamSuite4, AEGP_DuplicateStreamRef,
                  A_Err (*)(AEGP_PluginID, AEGP_StreamRefH, AEGP_StreamRefH*));
 
-// AEGP_DynamicStreamSuite2
 HLV3_EXPECT_TYPE(AEGP_DynamicStreamSuite2, AEGP_GetNewStreamRefForLayer,
                  A_Err (*)(AEGP_PluginID, AEGP_LayerH, AEGP_StreamRefH*));
 HLV3_EXPECT_TYPE(AEGP_DynamicStreamSuite2, AEGP_GetStreamDepth,
@@ -866,7 +699,6 @@ HLV3_EXPECT_TYPE(AEGP_DynamicStreamSuite2, AEGP_GetNewParentStreamRef,
 HLV3_EXPECT_TYPE(AEGP_DynamicStreamSuite2, AEGP_GetStreamIsModified,
                  A_Err (*)(AEGP_StreamRefH, A_Boolean*));
 
-// AEGP_UtilitySuite3
 HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_ReportInfo, A_Err (*)(AEGP_PluginID, const A_char*));
 HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_GetDriverPluginInitFuncVersion,
                  A_Err (*)(A_short*, A_short*));
@@ -881,16 +713,16 @@ HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_RegisterWithAEGP,
                  A_Err (*)(AEGP_GlobalRefcon, const A_char*, AEGP_PluginID*));
 HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_GetMainHWND, A_Err (*)(void*));
 HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_ShowHideAllFloaters, A_Err (*)(A_Boolean));
-HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_PaintPalGetForeColor, A_Err (*)(AEGP_ColorVal*));
-HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_PaintPalGetBackColor, A_Err (*)(AEGP_ColorVal*));
-HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_PaintPalSetForeColor, A_Err (*)(const AEGP_ColorVal*));
-HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_PaintPalSetBackColor, A_Err (*)(const AEGP_ColorVal*));
+HLV3_EXPECT_TYPES(AEGP_UtilitySuite3, A_Err (*)(AEGP_ColorVal*), AEGP_PaintPalGetForeColor,
+                  AEGP_PaintPalGetBackColor);
+HLV3_EXPECT_TYPES(AEGP_UtilitySuite3, A_Err (*)(const AEGP_ColorVal*), AEGP_PaintPalSetForeColor,
+                  AEGP_PaintPalSetBackColor);
 HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_CharPalGetFillColor,
                  A_Err (*)(A_Boolean*, AEGP_ColorVal*));
 HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_CharPalGetStrokeColor,
                  A_Err (*)(A_Boolean*, AEGP_ColorVal*));
-HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_CharPalSetFillColor, A_Err (*)(const AEGP_ColorVal*));
-HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_CharPalSetStrokeColor, A_Err (*)(const AEGP_ColorVal*));
+HLV3_EXPECT_TYPES(AEGP_UtilitySuite3, A_Err (*)(const AEGP_ColorVal*), AEGP_CharPalSetFillColor,
+                  AEGP_CharPalSetStrokeColor);
 HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_CharPalIsFillColorUIFrontmost, A_Err (*)(A_Boolean*));
 HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_ConvertFpLongToHSFRatio, A_Err (*)(A_FpLong, A_Ratio*));
 HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_ConvertHSFRatioToFpLong, A_Err (*)(A_Ratio, A_FpLong*));
@@ -900,7 +732,6 @@ HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_WriteToOSConsole, A_Err (*)(const A_ch
 HLV3_EXPECT_TYPE(AEGP_UtilitySuite3, AEGP_WriteToDebugLog,
                  A_Err (*)(const A_char*, const A_char*, const A_char*));
 
-// AEGP_LayerSuite7
 HLV3_EXPECT_TYPE(AEGP_LayerSuite7, AEGP_GetCompNumLayers, A_Err (*)(AEGP_CompH, A_long*));
 HLV3_EXPECT_TYPE(AEGP_LayerSuite7, AEGP_GetCompLayerByIndex,
                  A_Err (*)(AEGP_CompH, A_long, AEGP_LayerH*));
@@ -972,11 +803,9 @@ HLV3_EXPECT_TYPE(AEGP_LayerSuite7, AEGP_GetLayerFromLayerID,
 HLV3_EXPECT_TYPE(AEGP_LayerSuite7, AEGP_GetLayerLabel, A_Err (*)(AEGP_LayerH, AEGP_LabelID*));
 HLV3_EXPECT_TYPE(AEGP_LayerSuite7, AEGP_SetLayerLabel, A_Err (*)(AEGP_LayerH, AEGP_LabelID));
 
-// PF_EffectCustomUISuite1
 HLV3_EXPECT_TYPE(PF_EffectCustomUISuite1, PF_GetDrawingReference,
                  PF_Err (*)(const PF_ContextH, DRAWBOT_DrawRef*));
 
-// PF_Iterate8Suite1
 HLV3_EXPECT_TYPE(PF_Iterate8Suite1, iterate,
                  PF_Err (*)(PF_InData*, A_long, A_long, PF_EffectWorld*, const PF_Rect*, void*,
                             PF_Err (*)(void*, A_long, A_long, PF_Pixel*, PF_Pixel*),
@@ -997,7 +826,6 @@ HLV3_EXPECT_TYPE(PF_Iterate8Suite1, iterate_origin_non_clip_src,
 HLV3_EXPECT_TYPE(PF_Iterate8Suite1, iterate_generic,
                  PF_Err (*)(A_long, void*, PF_Err (*)(void*, A_long, A_long, A_long)));
 
-// PF_IterateFloatSuite1
 HLV3_EXPECT_TYPE(PF_IterateFloatSuite1, iterate,
                  PF_Err (*)(PF_InData*, A_long, A_long, PF_EffectWorld*, const PF_Rect*, void*,
                             PF_IteratePixelFloatFunc, PF_EffectWorld*));
@@ -1008,7 +836,6 @@ HLV3_EXPECT_TYPE(PF_IterateFloatSuite1, iterate_origin_non_clip_src,
                  PF_Err (*)(PF_InData*, A_long, A_long, PF_EffectWorld*, const PF_Rect*,
                             const PF_Point*, void*, PF_IteratePixelFloatFunc, PF_EffectWorld*));
 
-// PF_WorldSuite2
 HLV3_EXPECT_TYPE(PF_WorldSuite2, PF_NewWorld,
                  PF_Err (*)(PF_ProgPtr, A_long, A_long, PF_Boolean, PF_PixelFormat,
                             PF_EffectWorld*));
@@ -1016,13 +843,11 @@ HLV3_EXPECT_TYPE(PF_WorldSuite2, PF_DisposeWorld, PF_Err (*)(PF_ProgPtr, PF_Effe
 HLV3_EXPECT_TYPE(PF_WorldSuite2, PF_GetPixelFormat,
                  PF_Err (*)(const PF_EffectWorld*, PF_PixelFormat*));
 
-// DRAWBOT_DrawbotSuite1
 HLV3_EXPECT_TYPE(DRAWBOT_DrawbotSuite1, GetSupplier,
                  SPErr (*)(DRAWBOT_DrawRef, DRAWBOT_SupplierRef*));
 HLV3_EXPECT_TYPE(DRAWBOT_DrawbotSuite1, GetSurface,
                  SPErr (*)(DRAWBOT_DrawRef, DRAWBOT_SurfaceRef*));
 
-// DRAWBOT_SupplierSuite1
 HLV3_EXPECT_TYPE(DRAWBOT_SupplierSuite1, NewPen,
                  SPErr (*)(DRAWBOT_SupplierRef, const DRAWBOT_ColorRGBA*, float, DRAWBOT_PenRef*));
 HLV3_EXPECT_TYPE(DRAWBOT_SupplierSuite1, NewBrush,
@@ -1045,12 +870,11 @@ HLV3_EXPECT_TYPE(DRAWBOT_SupplierSuite1, SupportsPixelLayoutARGB,
                  SPErr (*)(DRAWBOT_SupplierRef, DRAWBOT_Boolean*));
 HLV3_EXPECT_TYPE(DRAWBOT_SupplierSuite1, PrefersPixelLayoutARGB,
                  SPErr (*)(DRAWBOT_SupplierRef, DRAWBOT_Boolean*));
-HLV3_EXPECT_TYPE(DRAWBOT_SupplierSuite1, RetainObject, SPErr (*)(DRAWBOT_ObjectRef));
-HLV3_EXPECT_TYPE(DRAWBOT_SupplierSuite1, ReleaseObject, SPErr (*)(DRAWBOT_ObjectRef));
+HLV3_EXPECT_TYPES(DRAWBOT_SupplierSuite1, SPErr (*)(DRAWBOT_ObjectRef), RetainObject,
+                  ReleaseObject);
 
-// DRAWBOT_SurfaceSuite2
-HLV3_EXPECT_TYPE(DRAWBOT_SurfaceSuite2, PushStateStack, SPErr (*)(DRAWBOT_SurfaceRef));
-HLV3_EXPECT_TYPE(DRAWBOT_SurfaceSuite2, PopStateStack, SPErr (*)(DRAWBOT_SurfaceRef));
+HLV3_EXPECT_TYPES(DRAWBOT_SurfaceSuite2, SPErr (*)(DRAWBOT_SurfaceRef), PushStateStack,
+                  PopStateStack);
 HLV3_EXPECT_TYPE(DRAWBOT_SurfaceSuite2, PaintRect,
                  SPErr (*)(DRAWBOT_SurfaceRef, const DRAWBOT_ColorRGBA*, const DRAWBOT_RectF32*));
 HLV3_EXPECT_TYPE(DRAWBOT_SurfaceSuite2, FillPath,
@@ -1084,7 +908,6 @@ HLV3_EXPECT_TYPE(DRAWBOT_SurfaceSuite2, Flush, SPErr (*)(DRAWBOT_SurfaceRef));
 HLV3_EXPECT_TYPE(DRAWBOT_SurfaceSuite2, GetTransformToScreenScale,
                  SPErr (*)(DRAWBOT_SurfaceRef, float*));
 
-// DRAWBOT_PathSuite1
 HLV3_EXPECT_TYPE(DRAWBOT_PathSuite1, MoveTo, SPErr (*)(DRAWBOT_PathRef, float, float));
 HLV3_EXPECT_TYPE(DRAWBOT_PathSuite1, LineTo, SPErr (*)(DRAWBOT_PathRef, float, float));
 HLV3_EXPECT_TYPE(DRAWBOT_PathSuite1, BezierTo,
@@ -1095,28 +918,16 @@ HLV3_EXPECT_TYPE(DRAWBOT_PathSuite1, AddArc,
                  SPErr (*)(DRAWBOT_PathRef, const DRAWBOT_PointF32*, float, float, float));
 HLV3_EXPECT_TYPE(DRAWBOT_PathSuite1, Close, SPErr (*)(DRAWBOT_PathRef));
 
-// PF_State
 HLV3_EXPECT_TYPE(PF_State, reservedAL, A_long[4]);
 
-// AEGP_ErrReportState
 HLV3_EXPECT_TYPE(AEGP_ErrReportState, reservedAL, A_long[12]);
 
-// AEGP_ColorVal
-HLV3_EXPECT_TYPE(AEGP_ColorVal, alphaF, A_FpLong);
-HLV3_EXPECT_TYPE(AEGP_ColorVal, redF, A_FpLong);
-HLV3_EXPECT_TYPE(AEGP_ColorVal, greenF, A_FpLong);
-HLV3_EXPECT_TYPE(AEGP_ColorVal, blueF, A_FpLong);
+HLV3_EXPECT_TYPES(AEGP_ColorVal, A_FpLong, alphaF, redF, greenF, blueF);
 
-// AEGP_TwoDVal
-HLV3_EXPECT_TYPE(AEGP_TwoDVal, x, A_FpLong);
-HLV3_EXPECT_TYPE(AEGP_TwoDVal, y, A_FpLong);
+HLV3_EXPECT_TYPES(AEGP_TwoDVal, A_FpLong, x, y);
 
-// AEGP_ThreeDVal
-HLV3_EXPECT_TYPE(AEGP_ThreeDVal, x, A_FpLong);
-HLV3_EXPECT_TYPE(AEGP_ThreeDVal, y, A_FpLong);
-HLV3_EXPECT_TYPE(AEGP_ThreeDVal, z, A_FpLong);
+HLV3_EXPECT_TYPES(AEGP_ThreeDVal, A_FpLong, x, y, z);
 
-// AEGP_StreamVal2
 HLV3_EXPECT_TYPE(AEGP_StreamVal2, four_d, AEGP_FourDVal);
 HLV3_EXPECT_TYPE(AEGP_StreamVal2, three_d, AEGP_ThreeDVal);
 HLV3_EXPECT_TYPE(AEGP_StreamVal2, two_d, AEGP_TwoDVal);
@@ -1129,11 +940,9 @@ HLV3_EXPECT_TYPE(AEGP_StreamVal2, mask_id, AEGP_MaskIDVal);
 HLV3_EXPECT_TYPE(AEGP_StreamVal2, mask, AEGP_MaskOutlineValH);
 HLV3_EXPECT_TYPE(AEGP_StreamVal2, text_documentH, AEGP_TextDocumentH);
 
-// AEGP_StreamValue2
 HLV3_EXPECT_TYPE(AEGP_StreamValue2, streamH, AEGP_StreamRefH);
 HLV3_EXPECT_TYPE(AEGP_StreamValue2, val, AEGP_StreamVal2);
 
-// AEGP_StreamVal
 HLV3_EXPECT_TYPE(AEGP_StreamVal, four_d, AEGP_FourDVal);
 HLV3_EXPECT_TYPE(AEGP_StreamVal, three_d, AEGP_ThreeDVal);
 HLV3_EXPECT_TYPE(AEGP_StreamVal, two_d, AEGP_TwoDVal);
@@ -1146,36 +955,19 @@ HLV3_EXPECT_TYPE(AEGP_StreamVal, mask_id, AEGP_MaskIDVal);
 HLV3_EXPECT_TYPE(AEGP_StreamVal, mask, AEGP_MaskOutlineValH);
 HLV3_EXPECT_TYPE(AEGP_StreamVal, text_documentH, AEGP_TextDocumentH);
 
-// AEGP_StreamValue
 HLV3_EXPECT_TYPE(AEGP_StreamValue, streamH, AEGP_StreamRefH);
 HLV3_EXPECT_TYPE(AEGP_StreamValue, val, AEGP_StreamVal);
 
-// AEGP_LayerTransferMode
 HLV3_EXPECT_TYPE(AEGP_LayerTransferMode, mode, PF_TransferMode);
 HLV3_EXPECT_TYPE(AEGP_LayerTransferMode, flags, AEGP_TransferFlags);
 HLV3_EXPECT_TYPE(AEGP_LayerTransferMode, track_matte, AEGP_TrackMatte);
 
-// DRAWBOT_ColorRGBA
-HLV3_EXPECT_TYPE(DRAWBOT_ColorRGBA, red, float);
-HLV3_EXPECT_TYPE(DRAWBOT_ColorRGBA, green, float);
-HLV3_EXPECT_TYPE(DRAWBOT_ColorRGBA, blue, float);
-HLV3_EXPECT_TYPE(DRAWBOT_ColorRGBA, alpha, float);
+HLV3_EXPECT_TYPES(DRAWBOT_ColorRGBA, float, red, green, blue, alpha);
 
-// DRAWBOT_PointF32
-HLV3_EXPECT_TYPE(DRAWBOT_PointF32, x, float);
-HLV3_EXPECT_TYPE(DRAWBOT_PointF32, y, float);
+HLV3_EXPECT_TYPES(DRAWBOT_PointF32, float, x, y);
 
-// DRAWBOT_RectF32
-HLV3_EXPECT_TYPE(DRAWBOT_RectF32, left, float);
-HLV3_EXPECT_TYPE(DRAWBOT_RectF32, top, float);
-HLV3_EXPECT_TYPE(DRAWBOT_RectF32, width, float);
-HLV3_EXPECT_TYPE(DRAWBOT_RectF32, height, float);
+HLV3_EXPECT_TYPES(DRAWBOT_RectF32, float, left, top, width, height);
 
-// DRAWBOT_Rect32
-HLV3_EXPECT_TYPE(DRAWBOT_Rect32, left, int);
-HLV3_EXPECT_TYPE(DRAWBOT_Rect32, top, int);
-HLV3_EXPECT_TYPE(DRAWBOT_Rect32, width, int);
-HLV3_EXPECT_TYPE(DRAWBOT_Rect32, height, int);
+HLV3_EXPECT_TYPES(DRAWBOT_Rect32, int, left, top, width, height);
 
-// DRAWBOT_MatrixF32
 HLV3_EXPECT_TYPE(DRAWBOT_MatrixF32, mat, float[3][3]);

@@ -7,9 +7,11 @@
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/tool/MiniJson.h"
+#include "tools/hlv3host/JsonText.h"
 
 namespace {
 
@@ -99,6 +101,8 @@ TEST(ListCommand, JsonParsesAndCarriesTheTable) {
         EXPECT_EQ(pipl["properties"][i]["key"].text, keys[i]);
     }
     EXPECT_EQ(pipl["properties"][1]["value"].text, "Halvane 3");
+    EXPECT_EQ(pipl["properties"][8]["value"].text, "0x06008000");  // eGLO, deep colour aware
+    EXPECT_EQ(doc["error"].kind, minijson::Value::kNull);
     EXPECT_EQ(pipl["properties"][3]["length"].number, 12);
 
     EXPECT_EQ(doc["params_setup"].number, 0);
@@ -126,8 +130,19 @@ TEST(ListCommand, BadArgumentsAndMissingFilesFail) {
     EXPECT_EQ(RunTool("list").status, 0);
     EXPECT_EQ(RunTool("list --module").status, 2);
     EXPECT_EQ(RunTool("list --bogus").status, 2);
+    // With --json, a bad argument still answers with one document.
+    for (const char* command : {"list --bogus --json", "params --json --bogus"}) {
+        const RunResult bad = RunTool(command);
+        EXPECT_EQ(bad.status, 2) << command;
+        EXPECT_EQ(minijson::Parse(bad.out)["error"].text, "unexpected argument '--bogus'")
+            << command << ": " << bad.out;
+    }
     EXPECT_EQ(RunTool("nosuchcommand").status, 2);
-    EXPECT_EQ(RunTool("list --module /nonexistent/HLV3.so").status, 1);
+    const RunResult missing = RunTool("list --json --module /nonexistent/HLV3.so");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(minijson::Parse(missing.out)["error"].text.find("cannot load the module"),
+              std::string::npos)
+        << missing.out;
     const RunResult no_pipl =
         RunTool(std::string("list --module ") + HLV3_MODULE_PATH + " --pipl /nonexistent.pipl");
     EXPECT_EQ(no_pipl.status, 1);
@@ -164,6 +179,23 @@ TEST(MiniJson, RejectsMalformedText) {
     EXPECT_THROW(minijson::Parse("[1 2]"), std::runtime_error);
     EXPECT_THROW(minijson::Parse("{\"a\": 1} x"), std::runtime_error);
     EXPECT_EQ(minijson::Parse("{\"a\": [1, \"b\\n\", null]}")["a"][1].text, "b\n");
+    EXPECT_THROW(minijson::Parse("\"caf\xe9\""), std::runtime_error);
+    EXPECT_THROW(minijson::Parse("\"\xc0\xaf\""), std::runtime_error);  // overlong '/'
+}
+
+// Names in any encoding keep a report valid JSON: a byte outside well-formed
+// UTF-8 reads back as the Latin-1 character of that number.
+TEST(MiniJson, ReportsEscapeBytesThatAreNotUtf8) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"caf\xe9.png", "caf\xc3\xa9.png"},                        // Latin-1 e acute
+        {"caf\xc3\xa9 \xe2\x82\xac", "caf\xc3\xa9 \xe2\x82\xac"},  // UTF-8 kept
+        {"\xc0\xaf\xed\xa0\x80",
+         "\xc3\x80\xc2\xaf\xc3\xad\xc2\xa0\xc2\x80"},  // overlong, surrogate
+        {"\xe2\x82", "\xc3\xa2\xc2\x82"},              // cut short
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(minijson::Parse(JsonString(row.first)).text, row.second) << row.first;
+    }
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 
 // A strict little JSON reader for checking the host tool's --json output:
-// objects, arrays, strings (with \uXXXX for ASCII), numbers, true/false/null.
+// objects, arrays, strings (UTF-8 only; \uXXXX up to U+07FF), numbers,
+// true/false/null.
 // Parse() throws std::runtime_error with the offset on any malformed input or
 // trailing text.
 
@@ -88,6 +89,10 @@ class Parser {
                 return out;
             if (static_cast<unsigned char>(c) < 0x20)
                 Fail("control character in string");
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                SkipUtf8(static_cast<unsigned char>(c), &out);
+                continue;
+            }
             if (c != '\\') {
                 out += c;
                 continue;
@@ -125,15 +130,38 @@ class Parser {
                         Fail("short \\u escape");
                     const long code = std::strtol(s_.substr(pos_, 4).c_str(), nullptr, 16);
                     pos_ += 4;
-                    if (code > 0x7F)
-                        Fail("non-ASCII \\u escape");
-                    out += char(code);
+                    if (code > 0x7FF)
+                        Fail("\\u escape beyond U+07FF");
+                    if (code > 0x7F) {
+                        out += char(0xC0 | (code >> 6));
+                        out += char(0x80 | (code & 0x3F));
+                    } else {
+                        out += char(code);
+                    }
                     break;
                 }
                 default:
                     Fail("bad escape");
             }
         }
+    }
+    // Takes the rest of the UTF-8 sequence that `lead` starts, checking the
+    // decoded code point: not overlong, no surrogate, at most U+10FFFF.
+    void SkipUtf8(unsigned char lead, std::string* out) {
+        const int more = lead >= 0xF0 ? 3 : (lead >= 0xE0 ? 2 : (lead >= 0xC0 ? 1 : -1));
+        if (more < 0 || lead > 0xF7)
+            Fail("not UTF-8");
+        unsigned long code = lead & (0x3F >> more);
+        *out += char(lead);
+        for (int i = 0; i < more; ++i) {
+            if (pos_ >= s_.size() || (static_cast<unsigned char>(s_[pos_]) & 0xC0) != 0x80)
+                Fail("not UTF-8");
+            code = code << 6 | (static_cast<unsigned char>(s_[pos_]) & 0x3F);
+            *out += s_[pos_++];
+        }
+        const unsigned long least[] = {0x80, 0x800, 0x10000};
+        if (code < least[more - 1] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+            Fail("not UTF-8");
     }
     Value ParseValue() {
         Value v;

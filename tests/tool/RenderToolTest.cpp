@@ -10,6 +10,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <OpenEXR/ImfChannelList.h>
@@ -124,6 +125,37 @@ std::string ZlibPath() {
     return info.dli_fname != nullptr ? info.dli_fname : "libz-not-found";
 }
 
+// A PNG that is a header only: IHDR claims width x height (8-bit RGBA), and
+// the image data stops after a few bytes.
+void WriteHeaderOnlyPng(const std::string& path, std::uint32_t width, std::uint32_t height) {
+    const auto be = [](std::uint32_t v) {
+        return std::string{char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+    };
+    const std::string ihdr = "IHDR" + be(width) + be(height) + std::string("\x08\x06\0\0\0", 5);
+    const auto crc = static_cast<std::uint32_t>(
+        crc32(0, reinterpret_cast<const Bytef*>(ihdr.data()), static_cast<uInt>(ihdr.size())));
+    std::ofstream(path, std::ios::binary)
+        << "\x89PNG\r\n\x1a\n"
+        << be(13) << ihdr << be(crc) << be(100000) << "IDAT\x78\x9c" << std::string(900, '\0');
+}
+
+// Temporary files of this test process that a run left behind.
+std::vector<std::string> LeftoverPartials() {
+    std::vector<std::string> left;
+    DIR* dir = opendir(::testing::TempDir().c_str());
+    const std::string prefix = "hlv3-render-" + std::to_string(getpid());
+    for (dirent* e = dir != nullptr ? readdir(dir) : nullptr; e != nullptr; e = readdir(dir)) {
+        const std::string name = e->d_name;
+        if (name.rfind(prefix, 0) == 0 && name.find(".partial") != std::string::npos) {
+            left.push_back(name);
+        }
+    }
+    if (dir != nullptr) {
+        closedir(dir);
+    }
+    return left;
+}
+
 TEST(RenderTool, BadCommandLinesFailBeforeRenderingAndClaimNoFile) {
     HLV3_REQUIRE_GL();
     const std::string card = Temp("card.png");
@@ -143,6 +175,19 @@ TEST(RenderTool, BadCommandLinesFailBeforeRenderingAndClaimNoFile) {
     WriteStill(wide, 70000, 1, 8);
     const std::string out = Temp("out.png");
     const std::string in = " --in " + card + " --out " + out;
+    // Hostile inputs: sizes no machine holds, a range whose outputs are its
+    // own inputs, names too long, a folder where the file goes, a frame
+    // that breaks in the middle of a sequence.
+    WriteHeaderOnlyPng(Temp("huge.png"), 100000, 100000);
+    WriteHeaderOnlyPng(Temp("big.png"), 40000, 40000);
+    for (int n = 5; n <= 15; ++n) {
+        WriteStill(Temp("x" + std::to_string(n) + ".png"), 4, 4, 8);
+    }
+    WriteStill(Temp("mid.1.png"), 8, 8, 8);
+    const std::string cut = ReadAll(card);
+    std::ofstream(Temp("mid.2.png"), std::ios::binary) << cut.substr(0, cut.size() - 30);
+    mkdir(Temp("folder.png").c_str(), 0700);
+    const std::string longName = Temp(std::string(260, 'n') + ".png");
     struct Row {
         std::string args;
         int status;
@@ -175,16 +220,43 @@ TEST(RenderTool, BadCommandLinesFailBeforeRenderingAndClaimNoFile) {
         {"render --renderer gpu --in " + wide + " --out " + out, 2,
          "exceeds this GPU's largest texture"},
         {"render" + in + " --renderer vulkan", 2, "--renderer takes auto, gpu or cpu"},
+        {"render --in " + Temp("huge.png") + " --out " + out, 2,
+         "100000 x 100000 pixels, needs about 1600 GB of memory"},
+        {"render --in " + Temp("big.png") + " --out " + out, 2, "40000 x 40000 pixels, "},
+        {"render --in " + Temp("x%d.png") + " --out " + Temp("x1%d.png") + " --frames 5-15", 2,
+         "x15.png: the output of frame 5 is the input of another frame"},
+        {"render --in " + Temp("mid.%d.png") + " --out " + Temp("mid-out.%d.png") + " --frames 1-2",
+         2, "mid.2.png: not a readable PNG"},
+        {"render --in " + card + " --out " + longName, 2, "this folder takes at most 255"},
+        {"render --in " + card + " --out " + Temp("folder.png"), 2, "folder.png: is a folder"},
+        {"render --in " + Temp("caf\xe9.png") + " --out " + out, 2, "No such file"},
+        {"render" + in + " --set Rotation=40000", 2, "Rotation=40000 is outside its valid range"},
+        {"render" + in + " --set \"Sample Count=2.5\"", 2, "(a whole number from 1 to 9999)"},
+        {"render" + in + " --set View=1", 2, "View is a debug control that changes nothing"},
+        {"render" + in + " --bpc 12", 2, "--bpc takes 8, 16 or 32"},
+        {"bench --sizes 100000x100000", 2, "100000 x 100000 pixels"},
     };
     for (const Row& row : rows) {
-        const ToolRun r = RunTool(row.args + " --json -q");
+        const bool render = row.args.rfind("render", 0) == 0;
+        const ToolRun r = RunTool(row.args + (render ? " --json -q" : ""));
         EXPECT_EQ(r.status, row.status) << row.args << "\n" << r.err;
         EXPECT_NE(r.err.find(row.message), std::string::npos) << row.args << "\n" << r.err;
         EXPECT_EQ(r.err.find("note"), std::string::npos) << r.err;
         EXPECT_FALSE(Exists(out)) << row.args;
-        const minijson::Value doc = minijson::Parse(r.out);
-        EXPECT_NE(doc["error"].text.find(row.message), std::string::npos) << r.out;
+        if (render) {  // one document of one shape, whatever went wrong
+            const minijson::Value doc = minijson::Parse(r.out);
+            EXPECT_NE(doc["error"].text.find(row.message), std::string::npos) << r.out;
+            EXPECT_EQ(doc["frames"].kind, minijson::Value::kArray) << r.out;
+        }
     }
+    EXPECT_EQ(LeftoverPartials(), std::vector<std::string>{});
+    for (int n = 5; n <= 15; ++n) {
+        std::remove(Temp("x" + std::to_string(n) + ".png").c_str());
+    }
+    for (const char* name : {"huge.png", "big.png", "mid.1.png", "mid.2.png", "mid-out.1.png"}) {
+        std::remove(Temp(name).c_str());
+    }
+    rmdir(Temp("folder.png").c_str());
     // The input is as it was, and an earlier output survives a failed run
     // untouched and unclaimed.
     EXPECT_EQ(ReadAll(card).substr(1, 3), "PNG");
@@ -212,6 +284,9 @@ TEST(RenderTool, HelpVersionAndUsageAnswerWithoutSideEffects) {
         {"render --help", 0, "'hlv3host params' lists names, units and valid ranges"},
         {"params --help", 0, "usage: hlv3host params"},
         {"render --in x.png", 2, "usage: hlv3host render"},
+        {"banner b.exr", 2, "the banner is written as PNG"},
+        {"bench --cases nope", 2, "'nope' is no case"},
+        {"bench --depths 8,12", 2, "'12' is no depth"},
     };
     for (const Row& row : rows) {
         const ToolRun r = RunTool(row.args);
@@ -221,6 +296,7 @@ TEST(RenderTool, HelpVersionAndUsageAnswerWithoutSideEffects) {
             << r.out << r.err;
     }
     EXPECT_FALSE(Exists("--help"));
+    EXPECT_FALSE(Exists("b.exr"));
 }
 
 TEST(RenderTool, ParamsListsTheSettableParametersWithoutNotes) {
@@ -228,7 +304,7 @@ TEST(RenderTool, ParamsListsTheSettableParametersWithoutNotes) {
     const ToolRun r = RunTool("params --json");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    const minijson::Value rows = minijson::Parse(r.out);
+    const minijson::Value rows = minijson::Parse(r.out)["parameters"];
     std::set<std::string> names;
     for (const minijson::Value& row : rows.items) {
         names.insert(row["name"].text);
@@ -251,8 +327,8 @@ TEST(RenderTool, ParamsListsTheSettableParametersWithoutNotes) {
     EXPECT_EQ(bare.status, 0) << bare.err;
     EXPECT_EQ(bare.err, "");
     const ToolRun all = RunTool("params --all --json");
-    // + the Debug group's eight named controls; the GPU popups are read-only.
-    EXPECT_EQ(minijson::Parse(all.out).items.size(), 28u);
+    // The GPU popups are read-only, the Debug group's controls change nothing.
+    EXPECT_EQ(minijson::Parse(all.out)["parameters"].items.size(), 20u);
 }
 
 TEST(RenderTool, WithoutGLOrWithTheCpuChosenTheFrameEqualsTheGpuFrame) {
@@ -264,10 +340,10 @@ TEST(RenderTool, WithoutGLOrWithTheCpuChosenTheFrameEqualsTheGpuFrame) {
     const std::string gpuOut = Temp("gpu.exr"), cpuOut = Temp("cpu.exr");
     const ToolRun g = RunTool(args + gpuOut);
     ASSERT_EQ(g.status, 0) << g.err;
-    EXPECT_EQ(minijson::Parse(g.out)["renderer"].text, "gpu");
+    EXPECT_EQ(minijson::Parse(g.out)["frames"][0]["renderer"].text, "gpu");
     ReadResult a;
     std::string error;
-    ASSERT_TRUE(ReadImageFile(gpuOut, &a, &error)) << error;
+    ASSERT_TRUE(ReadImageFile(gpuOut, 32, &a, &error)) << error;
     // No EGL vendor in the environment, or the tool refusing GL itself: the
     // module's global set-up says why on its standard output, which the tool
     // sends to standard error; the report stays JSON.
@@ -279,9 +355,9 @@ TEST(RenderTool, WithoutGLOrWithTheCpuChosenTheFrameEqualsTheGpuFrame) {
         ASSERT_EQ(c.status, 0) << c.err;
         EXPECT_NE(c.err.find("can't be initialized"), std::string::npos) << c.err;
         EXPECT_NE(c.err.find("rendering on the CPU"), std::string::npos) << c.err;
-        EXPECT_EQ(minijson::Parse(c.out)["renderer"].text, "cpu");
+        EXPECT_EQ(minijson::Parse(c.out)["frames"][0]["renderer"].text, "cpu");
         ReadResult b;
-        ASSERT_TRUE(ReadImageFile(cpuOut, &b, &error)) << error;
+        ASSERT_TRUE(ReadImageFile(cpuOut, 32, &b, &error)) << error;
         ASSERT_EQ(a.image.width, b.image.width);
         ASSERT_EQ(a.image.height, b.image.height);
         float worst = 0.f;
@@ -326,12 +402,12 @@ TEST(RenderTool, DemoRendersTheTestCardAndItsOutputRendersAgain) {
     EXPECT_NE(r2.out.find("\"layer_x\": -50, \"layer_y\": -50, \"bits\": 8"), std::string::npos)
         << r2.out;
     EXPECT_EQ(ReadAll(exr).substr(0, 4), "\x76\x2f\x31\x01");  // OpenEXR magic
-    // Float in (the 852 x 572 result above), half resolution: 426 x 286, and
-    // the margins halve.
+    // Float in (the 852 x 572 result above, whose layer is its display
+    // window, 752 x 472), half resolution: 376 x 236, and the margins halve.
     const ToolRun r3 = RunTool("render --json --in " + exr + " --out " + half +
                                " --set Position=50 --downsample 2");
     ASSERT_EQ(r3.status, 0) << r3.err;
-    EXPECT_NE(r3.out.find("\"input_request\": [-25, -25, 451, 311]"), std::string::npos) << r3.out;
+    EXPECT_NE(r3.out.find("\"input_request\": [-25, -25, 401, 261]"), std::string::npos) << r3.out;
     EXPECT_NE(r3.out.find("\"bits\": 32"), std::string::npos) << r3.out;
     for (const std::string& p : {png, exr, half}) {
         std::remove(p.c_str());
@@ -361,28 +437,45 @@ TEST(RenderTool, SixteenBitPngAndFloatExrKeepTheirValuesThroughAnIdentitySetting
     ASSERT_TRUE(WriteImageFile(png16, ImageKind::kPng, ramp, w16, &error)) << error;
     EXPECT_EQ(static_cast<int>(ReadAll(png16)[24]), 16);  // IHDR bit depth
     const std::string out16 = Temp("out16.png");
-    const ToolRun r = RunTool("render --json -q --in " + png16 + " --out " + out16 + kIdentity);
-    ASSERT_EQ(r.status, 0) << r.err;
-    const minijson::Value doc = minijson::Parse(r.out);
-    EXPECT_EQ(doc["input_bits"].number, 16);
-    EXPECT_EQ(doc["output"]["bits"].number, 32);
-    EXPECT_EQ(doc["file_image"]["bits"].number, 16);
-    EXPECT_TRUE(doc["error"].kind == minijson::Value::kNull);
     ReadResult back;
-    ASSERT_TRUE(ReadImageFile(out16, &back, &error)) << error;
-    EXPECT_EQ(back.fileBits, 16);
-    ASSERT_EQ(back.image.width, w);
-    int differing = 0;
-    for (A_long y = 0; y < h; ++y) {
-        for (A_long x = 0; x < w; ++x) {
-            const PF_PixelFloat a = ramp.AtFloat(x, y), b = back.image.AtFloat(x, y);
-            differing += std::lround(a.red * 65535.f) != std::lround(b.red * 65535.f) ||
-                         std::lround(a.green * 65535.f) != std::lround(b.green * 65535.f) ||
-                         std::lround(a.blue * 65535.f) != std::lround(b.blue * 65535.f);
+    // A 16-bit PNG renders at 16 bpc unless asked otherwise: each value v
+    // becomes round(v x 32768 / 65535) in the host's range and
+    // round(u x 65535 / 32768) on its way out. A float project keeps v.
+    const auto through16 = [](long v) {
+        const long u = (v * 32768 * 2 + 65535) / (2 * 65535);
+        return (u * 65535 * 2 + 32768) / 65536;
+    };
+    struct Row {
+        const char* bpc;
+        int renderBits;
+    };
+    for (const Row& row : {Row{"", 16}, Row{" --bpc 32", 32}}) {
+        const ToolRun r =
+            RunTool("render --json -q --in " + png16 + " --out " + out16 + kIdentity + row.bpc);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const minijson::Value doc = minijson::Parse(r.out)["frames"][0];
+        EXPECT_EQ(doc["input_bits"].number, 16);
+        EXPECT_EQ(doc["render_bits"].number, row.renderBits);
+        EXPECT_EQ(doc["output"]["bits"].number, row.renderBits);
+        EXPECT_EQ(doc["file_image"]["bits"].number, 16);
+        ASSERT_TRUE(ReadImageFile(out16, 32, &back, &error)) << error;
+        EXPECT_EQ(back.fileBits, 16);
+        ASSERT_EQ(back.image.width, w);
+        int differing = 0;
+        for (A_long y = 0; y < h; ++y) {
+            for (A_long x = 0; x < w; ++x) {
+                const PF_PixelFloat a = ramp.AtFloat(x, y), b = back.image.AtFloat(x, y);
+                for (const auto& [in, got] : {std::pair{a.red, b.red}, std::pair{a.green, b.green},
+                                              std::pair{a.blue, b.blue}}) {
+                    const long v = std::lround(in * 65535.f);
+                    differing +=
+                        std::lround(got * 65535.f) != (row.renderBits == 16 ? through16(v) : v);
+                }
+            }
         }
+        EXPECT_EQ(differing, 0) << row.bpc;
+        EXPECT_EQ(std::lround(back.image.AtFloat(0, 0).green * 65535.f), 32768);  // not 186 * 257
     }
-    EXPECT_EQ(differing, 0);
-    EXPECT_EQ(std::lround(back.image.AtFloat(0, 0).green * 65535.f), 32768);  // not 186 * 257
 
     // Float EXR: a ramp from 1.0 to 1.001 in single-precision steps, and
     // values beyond half precision's 65504.
@@ -400,8 +493,8 @@ TEST(RenderTool, SixteenBitPngAndFloatExrKeepTheirValuesThroughAnIdentitySetting
     ASSERT_TRUE(WriteImageFile(exr, ImageKind::kExr, fine, w32, &error)) << error;
     const ToolRun e = RunTool("render --json -q --in " + exr + " --out " + outExr + kIdentity);
     ASSERT_EQ(e.status, 0) << e.err;
-    EXPECT_EQ(minijson::Parse(e.out)["file_image"]["bits"].number, 32);
-    ASSERT_TRUE(ReadImageFile(outExr, &back, &error)) << error;
+    EXPECT_EQ(minijson::Parse(e.out)["frames"][0]["file_image"]["bits"].number, 32);
+    ASSERT_TRUE(ReadImageFile(outExr, 0, &back, &error)) << error;
     EXPECT_EQ(back.fileBits, 32);
     std::set<float> levels;
     for (A_long y = 0; y < h; ++y) {
@@ -416,7 +509,7 @@ TEST(RenderTool, SixteenBitPngAndFloatExrKeepTheirValuesThroughAnIdentitySetting
     const ToolRun half =
         RunTool("render --json -q --depth 16 --in " + exr + " --out " + outExr + kIdentity);
     ASSERT_EQ(half.status, 0) << half.err;
-    ASSERT_TRUE(ReadImageFile(outExr, &back, &error)) << error;
+    ASSERT_TRUE(ReadImageFile(outExr, 0, &back, &error)) << error;
     EXPECT_EQ(back.fileBits, 16);
     for (const std::string& p : {png16, out16, exr, outExr}) {
         std::remove(p.c_str());
@@ -453,7 +546,7 @@ TEST(RenderTool, PngFilesOfManyStripesReadBackUnchanged) {
         ASSERT_TRUE(WriteImageFile(path, ImageKind::kPng, image, o, &error)) << error;
         EXPECT_EQ(PngChunk(ReadAll(path), "oFFs", 2), (std::vector<std::int32_t>{-7, 3}));
         ReadResult back;
-        ASSERT_TRUE(ReadImageFile(path, &back, &error)) << error;
+        ASSERT_TRUE(ReadImageFile(path, bits == 16 ? 32 : 8, &back, &error)) << error;
         ASSERT_EQ(back.fileBits, bits);
         ASSERT_EQ(back.image.height, h);
         int differing = 0;
@@ -524,7 +617,7 @@ TEST(RenderTool, SequencesRenderInOrderWithProgressAndLeaveNoPartialFiles) {
         EXPECT_EQ(frame["file"].text, Temp(name));
         ReadResult back;
         std::string error;
-        ASSERT_TRUE(ReadImageFile(Temp(name), &back, &error)) << error;
+        ASSERT_TRUE(ReadImageFile(Temp(name), 0, &back, &error)) << error;
         EXPECT_EQ(back.image.width, 24 + n);
         const std::string line =
             "frame " + std::to_string(n) + " (" + std::to_string(n - 2) + " of 3)";
@@ -560,18 +653,13 @@ TEST(RenderTool, SequencesRenderInOrderWithProgressAndLeaveNoPartialFiles) {
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("none.0001.png"), std::string::npos) << missing.err;
     // No temporary file survives the runs.
-    DIR* dir = opendir(::testing::TempDir().c_str());
-    ASSERT_NE(dir, nullptr);
-    const std::string prefix = "hlv3-render-" + std::to_string(getpid());
-    for (dirent* e = readdir(dir); e != nullptr; e = readdir(dir)) {
-        const std::string name = e->d_name;
-        EXPECT_FALSE(name.rfind(prefix, 0) == 0 && name.find(".partial") != std::string::npos)
-            << name;
-    }
-    closedir(dir);
+    EXPECT_EQ(LeftoverPartials(), std::vector<std::string>{});
 }
 
-TEST(RenderTool, CtrlCStopsASequenceAfterTheFrameInFlightLeavingWholeFilesOnly) {
+// SIGINT, SIGTERM and SIGHUP stop a sequence after the frame in flight;
+// a second signal ends the run at once. Either way only whole files stay,
+// and no temporary one.
+TEST(RenderTool, SignalsStopASequenceLeavingWholeFilesOnly) {
     HLV3_REQUIRE_GL();
     const int frames = 40;
     for (int n = 1; n <= frames; ++n) {
@@ -579,78 +667,169 @@ TEST(RenderTool, CtrlCStopsASequenceAfterTheFrameInFlightLeavingWholeFilesOnly) 
         std::snprintf(name, sizeof name, "int.%04d.png", n);
         WriteStill(Temp(name), 160, 90, 8);
     }
-    // Run the tool with its standard error on a pipe, and interrupt it once
-    // the first frame is reported.
-    int err[2];
-    ASSERT_EQ(pipe(err), 0);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-    posix_spawn_file_actions_addclose(&actions, err[0]);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    const std::string in = Temp("int.%04d.png"), out = Temp("int-out.%04d.exr");
-    const std::string range = "1-" + std::to_string(frames);
-    std::vector<std::string> args = {HLV3_HOSTTOOL_PATH,
-                                     "render",
-                                     "--in",
-                                     in,
-                                     "--out",
-                                     out,
-                                     "--frames",
-                                     range,
-                                     "--set",
-                                     "Samples=Fixed",
-                                     "--set",
-                                     "Sample Count=300"};
-    std::vector<char*> argv;
-    for (std::string& a : args) {
-        argv.push_back(&a[0]);
-    }
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    close(err[1]);
-    std::string text;
-    char buf[512];
-    ssize_t n = 0;
-    bool signalled = false;
-    while ((n = read(err[0], buf, sizeof buf)) > 0) {
-        text.append(buf, static_cast<size_t>(n));
-        if (!signalled && text.find("frame 1 (1 of") != std::string::npos) {
-            kill(pid, SIGINT);
-            signalled = true;
+    struct Row {
+        int signal;
+        int count;
+    };
+    for (const Row& row : {Row{SIGINT, 1}, Row{SIGTERM, 1}, Row{SIGHUP, 2}}) {
+        // Run the tool with its standard error on a pipe, and signal it once
+        // the first frame is reported.
+        int err[2];
+        ASSERT_EQ(pipe(err), 0);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+        posix_spawn_file_actions_addclose(&actions, err[0]);
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        std::vector<std::string> args = {HLV3_HOSTTOOL_PATH,
+                                         "render",
+                                         "--in",
+                                         Temp("int.%04d.png"),
+                                         "--out",
+                                         Temp("int-out.%04d.exr"),
+                                         "--frames",
+                                         "1-" + std::to_string(frames),
+                                         "--set",
+                                         "Samples=Fixed",
+                                         "--set",
+                                         "Sample Count=300"};
+        std::vector<char*> argv;
+        for (std::string& a : args) {
+            argv.push_back(&a[0]);
         }
+        argv.push_back(nullptr);
+        pid_t pid = 0;
+        ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        close(err[1]);
+        std::string text;
+        char buf[512];
+        ssize_t n = 0;
+        int sent = 0;
+        while ((n = read(err[0], buf, sizeof buf)) > 0) {
+            text.append(buf, static_cast<size_t>(n));
+            // Two signals sent at once would merge into one pending signal.
+            const bool heard = text.find("stopping after the frame") != std::string::npos;
+            if ((sent == 0 && text.find("frame 1 (1 of") != std::string::npos) ||
+                (sent == 1 && heard && row.count == 2)) {
+                kill(pid, row.signal);
+                ++sent;
+            }
+        }
+        const bool signalled = sent == row.count;
+        close(err[0]);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        int written = 0;
+        for (int f = 1; f <= frames; ++f) {
+            char name[32];
+            std::snprintf(name, sizeof name, "int-out.%04d.exr", f);
+            if (Exists(Temp(name))) {
+                ++written;
+                ReadResult back;
+                std::string error;
+                EXPECT_TRUE(ReadImageFile(Temp(name), 0, &back, &error)) << error;  // whole files
+                std::remove(Temp(name).c_str());
+            }
+        }
+        EXPECT_EQ(LeftoverPartials(), std::vector<std::string>{}) << row.signal;
+        ASSERT_TRUE(signalled) << text;
+        if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+            continue;  // every frame was done before the signal arrived
+        }
+        EXPECT_GE(written, 1);
+        EXPECT_LT(written, frames);
+        if (row.count == 2) {
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == row.signal) << text;
+            continue;
+        }
+        ASSERT_TRUE(WIFEXITED(status)) << text;
+        EXPECT_EQ(WEXITSTATUS(status), 130) << text;
+        EXPECT_NE(text.find("stopping after the frame in flight"), std::string::npos) << text;
+        EXPECT_NE(text.find("interrupted: frames " + std::to_string(written + 1) + " to " +
+                            std::to_string(frames) + " were not rendered"),
+                  std::string::npos)
+            << text;
     }
-    close(err[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    int written = 0;
     for (int f = 1; f <= frames; ++f) {
         char name[32];
-        std::snprintf(name, sizeof name, "int-out.%04d.exr", f);
-        if (Exists(Temp(name))) {
-            ++written;
-            ReadResult back;
-            std::string error;
-            EXPECT_TRUE(ReadImageFile(Temp(name), &back, &error)) << error;  // whole files only
-            std::remove(Temp(name).c_str());
-        }
         std::snprintf(name, sizeof name, "int.%04d.png", f);
         std::remove(Temp(name).c_str());
     }
-    ASSERT_TRUE(signalled) << text;
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
-        GTEST_SKIP() << "every frame was done before the signal arrived";
+}
+
+// OpenEXR holds premultiplied colour and places its pixels by the data
+// window within the display window, which is the layer.
+TEST(RenderTool, ExrColourIsPremultipliedAndTheDataWindowKeepsItsPlace) {
+    const std::string in = Temp("premul.exr"), out = Temp("premul-out.exr");
+    // 8 x 6 pixels at (4, 2) of a 16 x 10 display window: straight colour
+    // (0.8, 0.4, 0.2) under alpha 0.25 to 1, stored premultiplied.
+    const Imath::Box2i display(Imath::V2i(0, 0), Imath::V2i(15, 9));
+    const Imath::Box2i data(Imath::V2i(4, 2), Imath::V2i(11, 7));
+    std::vector<float> stored(8 * 6 * 4);
+    for (size_t i = 0; i < 48; ++i) {
+        const float a = 0.25f + 0.75f * static_cast<float>(i) / 47.f;
+        const float straight[4] = {0.8f, 0.4f, 0.2f, 1.f};
+        for (size_t c = 0; c < 4; ++c) {
+            stored[i * 4 + c] = straight[c] * a;
+        }
     }
-    ASSERT_TRUE(WIFEXITED(status)) << text;
-    EXPECT_EQ(WEXITSTATUS(status), 130) << text;
-    EXPECT_NE(text.find("interrupted: frames " + std::to_string(written + 1) + " to " +
-                        std::to_string(frames) + " were not rendered"),
-              std::string::npos)
-        << text;
-    EXPECT_GE(written, 1);
-    EXPECT_LT(written, frames);
+    const char* const channels[4] = {"R", "G", "B", "A"};
+    {
+        Imf::Header header(display, data);
+        Imf::FrameBuffer frame;
+        for (size_t c = 0; c < 4; ++c) {
+            header.channels().insert(channels[c], Imf::Channel(Imf::FLOAT));
+            frame.insert(channels[c], Imf::Slice::Make(Imf::FLOAT, stored.data() + c, data,
+                                                       4 * sizeof(float), 32 * sizeof(float)));
+        }
+        Imf::OutputFile file(in.c_str(), header);
+        file.setFrameBuffer(frame);
+        file.writePixels(6);
+    }
+    std::string error;
+    ReadResult layer, deep;
+    ASSERT_TRUE(ReadImageFile(in, 0, &layer, &error)) << error;
+    ASSERT_TRUE(ReadImageFile(in, 16, &deep, &error)) << error;
+    ASSERT_EQ(layer.image.width, 16);
+    ASSERT_EQ(layer.image.height, 10);
+    EXPECT_EQ(layer.image.AtFloat(3, 2).alpha, 0.f);  // beside the data window
+    EXPECT_NEAR(layer.image.AtFloat(4, 2).red, 0.8f, 1e-6);
+    EXPECT_NEAR(layer.image.AtFloat(4, 2).alpha, 0.25f, 1e-6);
+    // In the host's 16-bit range: alpha 0.25, colour 0.8, 0.4, 0.2 of 32768.
+    EXPECT_EQ(deep.image.At16(4, 2).alpha, 8192);
+    EXPECT_EQ(deep.image.At16(4, 2).red, 26214);
+    EXPECT_EQ(deep.image.At16(4, 2).green, 13107);
+    EXPECT_EQ(deep.image.At16(4, 2).blue, 6554);
+    // Written back: premultiplied again, the data window the whole layer.
+    WriteOptions w;
+    w.bits = 32;
+    w.layerWidth = 16;
+    w.layerHeight = 10;
+    ASSERT_TRUE(WriteImageFile(out, ImageKind::kExr, layer.image, w, &error)) << error;
+    Imf::InputFile file(out.c_str());
+    ASSERT_EQ(file.header().dataWindow(), display);
+    std::vector<float> back(16 * 10 * 4, -1.f);
+    Imf::FrameBuffer frame;
+    for (size_t c = 0; c < 4; ++c) {
+        frame.insert(channels[c], Imf::Slice::Make(Imf::FLOAT, back.data() + c, display,
+                                                   4 * sizeof(float), 64 * sizeof(float)));
+    }
+    file.setFrameBuffer(frame);
+    file.readPixels(0, 9);
+    int differing = 0;
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const bool inside = x >= 4 && x <= 11 && y >= 2 && y <= 7;
+            for (size_t c = 0; c < 4; ++c) {
+                const float expected = inside ? stored[((y - 2) * 8 + (x - 4)) * 4 + c] : 0.f;
+                differing += std::fabs(back[(y * 16 + x) * 4 + c] - expected) > 1e-6f;
+            }
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    std::remove(in.c_str());
+    std::remove(out.c_str());
 }
 
 }  // namespace

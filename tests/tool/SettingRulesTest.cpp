@@ -19,8 +19,10 @@ PF_ParamDef Def(const char* name, PF_ParamType type) {
     return def;
 }
 
-PF_ParamDef Float(const char* name, float lo, float hi, float dephault, bool percent) {
+PF_ParamDef Float(const char* name, float lo, float hi, float dephault, bool percent,
+                  short precision = 2) {
     PF_ParamDef def = Def(name, PF_Param_FLOAT_SLIDER);
+    def.u.fs_d.precision = precision;
     def.u.fs_d.valid_min = lo;
     def.u.fs_d.valid_max = hi;
     def.u.fs_d.dephault = dephault;
@@ -54,7 +56,7 @@ std::vector<PF_ParamDef> Defs() {
             Def("Rotation", PF_Param_ANGLE),                                 // 6
             Float("Blur", 0, 1000, 0, false),                                // 7
             Popup("Samples", "Single|(-|Auto|Fixed", 4, 1),                  // 8
-            Float("Sample Count", 1, 9999, 10, false),                       // 9
+            Float("Sample Count", 1, 9999, 10, false, 0),                    // 9
             Float("Sample Multiplier", 0.0001f, 5, 1, false),                // 10
             Float("Scale", -1000, 1000, 100, true),                          // 11
             Def("", PF_Param_BUTTON),                                        // 12
@@ -80,9 +82,14 @@ TEST(SettingRules, ValuesAreTakenAsTheHostTakesThemOrRefusedWithAReason) {
         {"Position=far", 0, 0, "'far' is not a valid value for Position"},
         {"Position=nan", 0, 0, "not a valid value for Position"},
         {"Blur=-3", 0, 0, "outside its valid range"},
-        {"Sample Count=0", 0, 0, "outside its valid range (a number from 1 to 9999)"},
+        {"Sample Count=0", 0, 0, "outside its valid range (a whole number from 1 to 9999)"},
+        {"Sample Count=2.5", 0, 0, "'2.5' is not a valid value for Sample Count (a whole number"},
         {"Sample Multiplier=0.0001", 10, 0.0001, ""},
         {"Rotation=-725.5", 6, -725.5, ""},
+        {"Rotation=32767", 6, 32767, ""},  // the 16.16 fixed range's ends
+        {"Rotation=-32768", 6, -32768, ""},
+        {"Rotation=40000", 0, 0, "outside its valid range (a number from -32768 to 32767)"},
+        {"Rotation=1e30", 0, 0, "outside its valid range"},
         {"Samples=2", 8, 3, ""},  // the second real choice is Auto, host value 3
         {"Samples=fixed", 8, 4, ""},
         {"SAMPLES=Single", 8, 1, ""},
@@ -97,7 +104,8 @@ TEST(SettingRules, ValuesAreTakenAsTheHostTakesThemOrRefusedWithAReason) {
         {"Aux Expansion=12", 14, 12, ""},
         {"Aux Expansion=2.5", 0, 0, "(a whole number from 0 to 5000)"},
         {"Vendor=1", 0, 0, "Vendor cannot be set"},
-        {"Left=3", 16, 3, ""},
+        {"Left=3", 0, 0, "Left is a debug control that changes nothing"},
+        {"Lft=3", 0, 0, "no parameter is named 'Lft' ('hlv3host params'"},  // nothing suggested
         {"Postion=10", 0, 0, "no parameter is named 'Postion'; did you mean 'Position'?"},
         {"Sample Cuont=3", 0, 0, "did you mean 'Sample Count'"},
         {"Zzzzzzzzzz=1", 0, 0, "no parameter is named 'Zzzzzzzzzz' ('hlv3host params' lists"},
@@ -172,10 +180,8 @@ TEST(SettingRules, TheListingShowsWhatAUserCanSet) {
     EXPECT_EQ(rows[7].unit, "%");
     EXPECT_EQ(rows[8].defaultText, "on");
     EXPECT_EQ(rows[9].kind, "whole number");
-    const std::vector<ParamRow> all = SettableParams(Defs(), true);
-    ASSERT_EQ(all.size(), rows.size() + 1);  // Left; the read-only Vendor stays out
-    EXPECT_EQ(all.back().name, "Left");
-    EXPECT_TRUE(all.back().inDebugGroup);
+    // The read-only Vendor and the Debug group's Left stay out.
+    EXPECT_EQ(SettableParams(Defs(), true).size(), rows.size());
 }
 
 TEST(FramePattern, NamesAndRanges) {

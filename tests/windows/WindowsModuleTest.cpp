@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@
 #include "tests/support/GLTestContext.h"
 #include "tests/windows/FrameCases.h"
 #include "tools/pecheck/PEFile.h"
+#include "tools/pecheck/VersionInfo.h"
 
 namespace fs = std::filesystem;
 
@@ -126,9 +128,9 @@ TEST(WindowsModule, TablesHoldExactlyWhatTheHostAndLoaderNeed) {
     }
     EXPECT_EQ(imported.count("opengl32.dll"), 1u);
 
-    // One resource: type "PIPL", id 16000, English (United States), with the
-    // generator's bytes.
-    ASSERT_EQ(image.resources.size(), 1u);
+    // Two resources, both English (United States): type "PIPL", id 16000,
+    // with the generator's bytes, then the version resource (type 16, id 1).
+    ASSERT_EQ(image.resources.size(), 2u);
     const PEResource& pipl = image.resources[0];
     EXPECT_EQ(pipl.type.text, "PIPL");
     EXPECT_EQ(PEResourceKeyText(pipl.name), "#16000");
@@ -140,6 +142,34 @@ TEST(WindowsModule, TablesHoldExactlyWhatTheHostAndLoaderNeed) {
     std::fclose(file);
     EXPECT_EQ(bytes.size(), 274u);
     EXPECT_EQ(pipl.data, bytes);
+
+    const PEResource& version = image.resources[1];
+    EXPECT_EQ(PEResourceKeyText(version.type) + PEResourceKeyText(version.name), "#16#1");
+    EXPECT_EQ(version.language, 1033u);
+    PEVersionInfo info;
+    ASSERT_TRUE(ParseVersionInfo(version.data, &info, &error)) << error;
+    EXPECT_EQ(VersionText(info.fileVersion), "3.0.0.1");  // 0x00180001
+    EXPECT_EQ(VersionText(info.productVersion), "3.0.0.1");
+    EXPECT_EQ(info.translations, std::vector<uint32_t>{0x04B00409});
+    const std::map<std::string, std::string> strings = {
+        {"CompanyName", "Korvana"},       {"FileDescription", "Halvane 3 effect plug-in"},
+        {"FileVersion", "3.0.0.1"},       {"LegalCopyright", "Copyright (C) 2026 Korvana"},
+        {"OriginalFilename", "HLV3.aex"}, {"ProductName", "Halvane 3"},
+        {"ProductVersion", "3.0.0"}};
+    EXPECT_EQ(info.strings, strings);
+    // Every cut of the resource, its outer length made to match so that the
+    // inner blocks run past it, is read no further than the cut and loses
+    // what lay beyond (the sanitizer stages catch a read past the end).
+    for (std::size_t size = 0; size < version.data.size(); ++size) {
+        std::vector<uint8_t> cut(version.data.begin(), version.data.begin() + long(size));
+        if (size >= 2) {
+            cut[0] = uint8_t(size);
+            cut[1] = uint8_t(size >> 8);
+        }
+        EXPECT_FALSE(ParseVersionInfo(cut, &info, &error) && info.strings == strings &&
+                     !info.translations.empty())
+            << size;
+    }
 }
 
 TEST(WindowsModule, HostToolListsTheAexAsTheLinuxModule) {

@@ -9,6 +9,7 @@
 
 #include "host/Banner.h"
 #include "tools/hlv3host/Commands.h"
+#include "tools/hlv3host/ImageFiles.h"
 
 namespace {
 
@@ -71,6 +72,11 @@ int RunBanner(int argc, char** argv) {
         return 2;
     }
     const char* path = argv[1];
+    if (!HasExtension(path, ".png")) {
+        std::fprintf(stderr,
+                     "hlv3host banner: %s: the banner is written as PNG; name a .png file\n", path);
+        return 2;
+    }
     std::vector<png_byte> rgba = BannerAsRgba();
     std::vector<png_byte*> rows(kBannerHeight);
     for (int y = 0; y < kBannerHeight; ++y) {

@@ -1,25 +1,25 @@
-// `bench`: where the time of a frame goes. Runs the system's own frame steps
-// (copy-in callbacks, target preparation, upload, each pass, read-back) one at
-// a time with a GL fence around each, measured from here so that the system
-// itself carries no timing code, and relates each figure to a bilinear-fetch
+// `bench`: where the time of a frame goes. Renders whole frames through the
+// render core and times its steps (target preparation, upload, each pass,
+// read-back) through the core's timing hook, with the host-side copy-in and
+// premultiply beside them, and relates each figure to a bilinear-fetch
 // floor: a pass of the same size and texture that only makes the step's
-// reads. Each step is timed interleaved with its floor: alternating runs,
-// best of k, so that load swings on a shared machine hit both sides alike.
-// The earlier forms of changed steps are gone (docs/benchmarks.md keeps
-// their figures); FrameSteps is the one place that knows how a frame's steps
-// are called. Each case's whole frame also runs on the CPU backend,
-// interleaved with the GL one, with its steps timed through the core's
-// timing hook.
+// reads. Each round runs a frame, every floor, a frame without the hook and
+// the same frame on the CPU backend (with and without the hook), best of k,
+// so that load swings on a shared machine hit all alike. The
+// earlier forms of changed steps are gone (docs/benchmarks.md keeps their
+// figures).
 #include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "context/Context.h"
+#include "context/ThreadContext.h"
 #include "gl/GLApi.h"
 #include "gl/Programs.h"
 #include "render/DrawBudget.h"
@@ -29,6 +29,7 @@
 #include "tools/hlv3host/BenchFrame.h"
 #include "tools/hlv3host/BenchShaders.h"
 #include "tools/hlv3host/Commands.h"
+#include "tools/hlv3host/GpuLimit.h"
 
 namespace {
 
@@ -94,25 +95,6 @@ double NowMs(TimeBase base) {
     return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
 }
 
-double TimeMs(const Action& action, TimeBase base) {
-    glFinish();
-    const double t0 = NowMs(base);
-    action();
-    glFinish();
-    return NowMs(base) - t0;
-}
-
-// Runs the actions in turn, k rounds, and keeps each one's fastest time.
-std::vector<double> Interleaved(const std::vector<Action>& actions, int k, TimeBase base) {
-    std::vector<double> best(actions.size(), 1e300);
-    for (int round = 0; round < k; ++round) {
-        for (size_t i = 0; i < actions.size(); ++i) {
-            best[i] = std::min(best[i], TimeMs(actions[i], base));
-        }
-    }
-    return best;
-}
-
 void PrintRow(const std::string& name, int reads, double ms, double floorMs) {
     if (reads > 0) {
         std::printf("| %s | %d | %.1f | %.1f | %.2f |\n", name.c_str(), reads, ms, floorMs,
@@ -129,58 +111,48 @@ struct BackendTimes {
     double cpuMs = 0;
 };
 
-// One case at one size and depth: every step against its floor, and the
-// frame as one run on the GL backend and on the CPU backend, interleaved.
-BackendTimes BenchCase(const BenchPrograms& p, int w, int h, bool isFloat, const Case& c, int k,
+// One case at one size and depth: every step of a frame through the core
+// against its floor, and the frame as one run on the GL backend and on the
+// CPU backend, interleaved.
+BackendTimes BenchCase(const BenchPrograms& p, int w, int h, short depth, const Case& c, int k,
                        TimeBase base, bool print) {
     ParamValues params;
     params.position = 0.0;
     c.apply(&params);
-    const BufferGeometry g{w, h, 0, 0};
     FrameBench f;
-    f.params = params;
-    if (!StartFrame(p, DeriveRenderSettings(params, Ratio{1, 1}, g, g), w, h, isFloat, &f)) {
-        std::fprintf(stderr, "hlv3host bench: no complete framebuffer at %d x %d\n", w, h);
+    if (!StartFrame(p, params, w, h, depth, &f)) {
+        std::fprintf(stderr, "hlv3host bench: the core could not render %d x %d\n", w, h);
         std::exit(1);
     }
-
-    const std::vector<Step> steps = FrameSteps(p, &f);
-    std::vector<double> ms, floorMs;
-    for (const Step& step : steps) {
-        const std::vector<double> best = step.floor ? Interleaved({step.run, step.floor}, k, base)
-                                                    : Interleaved({step.run}, k, base);
-        ms.push_back(best[0]);
-        floorMs.push_back(step.floor ? best[1] : 0.0);
-    }
-    std::vector<double> cpuSteps(static_cast<size_t>(FrameStep::kReadBack) + 1, 1e300);
-    const std::vector<double> frames =
-        Interleaved({WholeFrame(p, &f), CpuFrame(
-                                            &f, [base] { return NowMs(base); }, &cpuSteps)},
-                    k, base);
-    const double whole = frames[0];
-    char name[160];
-    std::snprintf(name, sizeof name, "%d x %d, %s, %s", w, h, isFloat ? "float" : "8-bit", c.name);
+    double whole = 0;
+    CpuFrameTimes cpu;
+    const std::vector<StepTime> steps = TimeFrameSteps(
+        p, &f, k, [base] { return NowMs(base); }, &whole, &cpu);
+    const char* const depthName = depth == 32 ? "float" : depth == 16 ? "16-bit" : "8-bit";
+    const BackendTimes times = {
+        std::to_string(w) + " x " + std::to_string(h) + ", " + depthName + ", " + c.name, whole,
+        cpu.wholeMs};
     if (!print) {
-        return {name, frames[0], frames[1]};
+        return times;
     }
 
     const int n = f.s.sampleCount;
-    std::printf("### %d x %d, %s, %s (%d samples)\n\n", w, h, isFloat ? "float" : "8-bit", c.name,
-                n);
+    std::printf("### %d x %d, %s, %s (%d samples)\n\n", w, h, depthName, c.name, n);
     std::printf("| step | reads/px | ms | floor ms | x floor |\n|---|---:|---:|---:|---:|\n");
     double total = 0, gpuSteps = 0;
-    for (size_t i = 0; i < steps.size(); ++i) {
-        PrintRow(steps[i].name, steps[i].floor ? steps[i].reads : 0, ms[i], floorMs[i]);
-        total += ms[i];
-        if (steps[i].name.find("CPU") == std::string::npos) {
-            gpuSteps += ms[i];
+    for (const StepTime& step : steps) {
+        PrintRow(step.name, step.floorMs > 0 ? step.reads : 0, step.ms, step.floorMs);
+        total += step.ms;
+        if (!step.onCpu) {
+            gpuSteps += step.ms;
         }
     }
     std::printf("| frame, sum of steps | | %.1f | | |\n", total);
     const int64_t fragments = int64_t{w} * h;
     const int perDraw = SamplesPerDraw(fragments, 2);
     std::printf(
-        "\nGPU part in one run %.1f ms = %.2f x the sum of its steps (%.1f ms); aberrate "
+        "\nGPU part in one run through the core %.1f ms = %.2f x the sum of its steps (%.1f ms); "
+        "aberrate "
         "in %d draws of at most %.3g reads (budget %.3g)\n\n",
         whole, whole / gpuSteps, gpuSteps, DrawsFor(n, perDraw),
         static_cast<double>(fragments * 2 * std::min(perDraw, n)),
@@ -196,27 +168,26 @@ BackendTimes BenchCase(const BenchPrograms& p, int w, int h, bool isFloat, const
             largest, 2 * n);
     }
     std::printf("CPU backend, the same frame in one run: %.1f ms = %.2f x the GL backend's;",
-                frames[1], frames[1] / whole);
-    for (size_t i = 0; i < cpuSteps.size(); ++i) {
-        if (cpuSteps[i] < 1e300) {
-            std::printf(" %s %.1f", FrameStepName(static_cast<FrameStep>(i)), cpuSteps[i]);
+                cpu.wholeMs, cpu.wholeMs / whole);
+    for (size_t i = 0; i < cpu.stepMs.size(); ++i) {
+        if (cpu.stepMs[i] > 0) {
+            std::printf(" %s %.1f", FrameStepName(static_cast<FrameStep>(i)), cpu.stepMs[i]);
         }
     }
     std::printf(" ms\n\n");
     std::fflush(stdout);
-    return {name, frames[0], frames[1]};
+    return times;
 }
 
 void PrintUsage(std::FILE* to) {
     std::fprintf(
         to,
-        "usage: hlv3host bench [--best-of K] [--sizes 1080,2160,WxH] [--depths 8,32]\n"
+        "usage: hlv3host bench [--best-of K] [--sizes 1080,2160,WxH] [--depths 8,16,32]\n"
         "                      [--cases single,auto,default,position40,transform,fixed,huge]\n"
         "                      [--clock wall|cpu]\n"
         "Prints, per case, the time of each frame step (best of K interleaved runs,\n"
         "default 3) and its ratio to a bilinear-fetch floor with the same reads,\n"
-        "and the frame in one run on the GL backend and on the CPU backend\n"
-        "(interleaved), with a closing table of the two.\n"
+        "and the frame in one run, on the GL backend and on the CPU backend.\n"
         "--clock cpu measures this process's CPU time instead of wall time: on a\n"
         "software rasterizer that is the work done, whatever else the machine runs.\n"
         "Defaults: --sizes 1080 --depths 8,32 --cases single,auto,transform,fixed\n"
@@ -300,6 +271,20 @@ int RunBench(int argc, char** argv) {
             return 2;
         }
     }
+    for (const std::string& depth : Split(depths)) {
+        if (depth != "8" && depth != "16" && depth != "32") {
+            std::fprintf(stderr, "hlv3host bench: '%s' is no depth (8, 16 or 32)\n", depth.c_str());
+            return 2;
+        }
+    }
+    for (const std::string& key : Split(cases)) {
+        if (std::none_of(std::begin(kCases), std::end(kCases),
+                         [&key](const Case& c) { return key == c.key; })) {
+            std::fprintf(stderr, "hlv3host bench: '%s' is no case\n", key.c_str());
+            PrintUsage(stderr);
+            return 2;
+        }
+    }
 
     const GLContextHandle context = CreateContext(nullptr);
     if (!IsContextValid(context)) {
@@ -307,8 +292,22 @@ int RunBench(int argc, char** argv) {
         return 1;
     }
     SetCurrentContext(context);
+    GLint limit = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &limit);
+    for (const std::string& size : Split(sizes)) {
+        int w = 0, h = 0;
+        ParseSize(size, &w, &h);
+        const std::string problem = FrameSizeProblem("the frame", w, h, limit);
+        if (!problem.empty()) {
+            std::fprintf(stderr, "hlv3host bench: %s\n", problem.c_str());
+            SetCurrentContext(nullptr);
+            DeleteContext(context);
+            return 2;
+        }
+    }
     BenchPrograms p;
-    CreateGLPrograms(&p.effect);
+    p.global.context = context;
+    CreateGLPrograms(&p.global.programs);
     const ShaderParam path[] = {
         {GL_VERTEX_SHADER, quad_vert}, {GL_FRAGMENT_SHADER, pathFloor_frag}, {0, nullptr}};
     const ShaderParam point[] = {
@@ -325,7 +324,7 @@ int RunBench(int argc, char** argv) {
     for (const std::string& size : Split(sizes)) {
         int w = 0, h = 0;
         ParseSize(size, &w, &h);
-        for (const int depth : {8, 32}) {
+        for (const short depth : {8, 16, 32}) {
             if (!Has(depths, std::to_string(depth))) {
                 continue;
             }
@@ -335,8 +334,8 @@ int RunBench(int argc, char** argv) {
                 }
                 // A small frame first, so that no first-use cost (shader
                 // compilation in the driver) lands in the figures.
-                BenchCase(p, 16, 9, depth == 32, c, 1, base, false);
-                table.push_back(BenchCase(p, w, h, depth == 32, c, k, base, true));
+                BenchCase(p, 16, 9, depth, c, 1, base, false);
+                table.push_back(BenchCase(p, w, h, depth, c, k, base, true));
             }
         }
     }
@@ -350,7 +349,9 @@ int RunBench(int argc, char** argv) {
 
     DeleteProgram(&p.pointFloor);
     DeleteProgram(&p.pathFloor);
-    DeleteGLPrograms(&p.effect);
+    DeleteGLPrograms(&p.global.programs);
+    // The core's context for this thread goes before the one it shares with.
+    local_render_data.reset();
     SetCurrentContext(nullptr);
     DeleteContext(context);
     return 0;

@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "gl/FBOHelper.h"
+#include "context/ThreadContext.h"
+#include "gl/GLApi.h"
 #include "gl/Quad.h"
 #include "host/CopyIn.h"
 #include "render/DrawBudget.h"
+#include "render/Passes.h"
 #include "render/PixelTransfer.h"
 #include "render/StraightPath.h"
+#include "tools/hlv3host/ImageOps.h"
 #include "tools/hlv3host/TestCard.h"
 
 namespace {
@@ -92,13 +95,17 @@ void StraightCells(const RenderSettings& s, int w, int h, double* mean, int* lar
 namespace {
 
 void CpuCopyIn(simhost::Image& input, simhost::Image& temp) {
-    const bool isFloat = input.format == PF_PixelFormat_ARGB128;
     for (A_long y = 0; y < input.height; ++y) {
         for (A_long x = 0; x < input.width; ++x) {
-            if (isFloat) {
-                CopyPixelFloatIn(nullptr, x, y, &input.AtFloat(x, y), &temp.AtFloat(x, y));
-            } else {
-                CopyPixel8In(nullptr, x, y, &input.At8(x, y), &temp.At8(x, y));
+            switch (input.format) {
+                case PF_PixelFormat_ARGB128:
+                    CopyPixelFloatIn(nullptr, x, y, &input.AtFloat(x, y), &temp.AtFloat(x, y));
+                    break;
+                case PF_PixelFormat_ARGB64:
+                    CopyPixel16In(nullptr, x, y, &input.At16(x, y), &temp.At16(x, y));
+                    break;
+                default:
+                    CopyPixel8In(nullptr, x, y, &input.At8(x, y), &temp.At8(x, y));
             }
         }
     }
@@ -106,12 +113,16 @@ void CpuCopyIn(simhost::Image& input, simhost::Image& temp) {
 
 // The host's premultiply utility, done here the way a host does it.
 void CpuPremultiply(simhost::Image& output) {
-    const bool isFloat = output.format == PF_PixelFormat_ARGB128;
     for (A_long y = 0; y < output.height; ++y) {
         for (A_long x = 0; x < output.width; ++x) {
-            if (isFloat) {
+            if (output.format == PF_PixelFormat_ARGB128) {
                 PF_PixelFloat& q = output.AtFloat(x, y);
                 q.red *= q.alpha, q.green *= q.alpha, q.blue *= q.alpha;
+            } else if (output.format == PF_PixelFormat_ARGB64) {
+                PF_Pixel16& q = output.At16(x, y);
+                q.red = static_cast<A_u_short>((q.red * q.alpha + 16384) / 32768);
+                q.green = static_cast<A_u_short>((q.green * q.alpha + 16384) / 32768);
+                q.blue = static_cast<A_u_short>((q.blue * q.alpha + 16384) / 32768);
             } else {
                 PF_Pixel& q = output.At8(x, y);
                 q.red = static_cast<A_u_char>((q.red * q.alpha + 127) / 255);
@@ -122,117 +133,151 @@ void CpuPremultiply(simhost::Image& output) {
     }
 }
 
-// A thread keeps only targets within its bound; larger frames make theirs
-// for every frame (without clearing them).
-bool TargetsKept(const FrameBench& f) {
-    return FrameTargetBytes(f.t) <= kMaxKeptTargetBytes;
+// Each step of the core's frame with the floor it is related to.
+struct Floor {
+    int reads = 0;
+    Action run;
+};
+
+Floor FloorOf(const BenchPrograms& p, FrameBench* f, FrameStep step) {
+    const RenderSettings& s = f->s;
+    FrameTargets* t = &f->floors;
+    const int n = s.sampleCount;
+    const int blurReads = (2 * s.blurStepsA + 1) + (2 * s.blurStepsB + 1);
+    const float radius = static_cast<float>(s.blurPixels);
+    const int postReads = static_cast<float>(s.uniformDistort) != 0.0f ? n + 1 : 2;
+    switch (step) {
+        case FrameStep::kTargets:
+            return {};
+        case FrameStep::kAberrate:
+            return {2 * n, PathFloor(p, t, s, n, static_cast<float>(s.rotationRadians),
+                                     static_cast<float>(s.scale),
+                                     Vec2f{s.positionOffset[0], s.positionOffset[1]})};
+        case FrameStep::kBlurW:
+            return {blurReads, PathFloor(p, t, s, (blurReads + 1) / 2, 0.0f, 1.0f,
+                                         Vec2f{radius / f->w, 0.0f})};
+        case FrameStep::kBlurH:
+            return {blurReads, PathFloor(p, t, s, (blurReads + 1) / 2, 0.0f, 1.0f,
+                                         Vec2f{0.0f, radius / f->h})};
+        case FrameStep::kPostProcess:
+            return {postReads,
+                    postReads > 2 ? PathFloor(p, t, s, postReads / 2, 0.0f, 1.0f, Vec2f{0.0f, 0.0f})
+                                  : PointFloor(p, t, 2)};
+        default:
+            return {1, PointFloor(p, t, 1)};
+    }
 }
 
-Action PrepareTargets(FrameBench* f) {
-    return [f] {
-        if (!TargetsKept(*f)) {
-            ReleaseFrameTargets(&f->t);
-        }
-        PrepareFrameTargets(f->s, f->w, f->h, f->w, f->h, f->bitdepth, &f->t);
-    };
+// A step's name as the table shows it: what the core did at this size.
+std::string StepName(FrameStep step, const FrameBench& f) {
+    const LocalGLStruct* record = GetThreadLocalRenderData();
+    const bool kept = record != nullptr && FrameTargetBytes(record->targets) > 0;
+    switch (step) {
+        case FrameStep::kTargets:
+            return kept ? "targets kept" : "targets made (too large to keep)";
+        case FrameStep::kAberrate:
+            return TakesStraightPath(f.s, f.w, f.h) ? "aberrate, straight path" : "aberrate";
+        case FrameStep::kReadBack:
+            return kept && record->targets.writeBytes ? "read-back from the 8-bit target"
+                                                      : "read-back";
+        default:
+            return FrameStepName(step);
+    }
 }
 
-Action ReadBack(FrameBench* f) {
-    return
-        [f] { FBOHelper::FBOtoEffectWorld(FrameOutput(f->t), f->outView, GL_COLOR_ATTACHMENT0); };
+double Timed(const Action& action, const std::function<double()>& now) {
+    glFinish();
+    const double t0 = now();
+    action();
+    glFinish();
+    return now() - t0;
 }
 
 }  // namespace
 
-bool StartFrame(const BenchPrograms& p, const RenderSettings& s, int w, int h, bool isFloat,
+bool StartFrame(const BenchPrograms& p, const ParamValues& params, int w, int h, short bitdepth,
                 FrameBench* f) {
-    f->s = s;
+    const PF_PixelFormat format = bitdepth == 32   ? PF_PixelFormat_ARGB128
+                                  : bitdepth == 16 ? PF_PixelFormat_ARGB64
+                                                   : PF_PixelFormat_ARGB32;
     f->w = w;
     f->h = h;
-    f->bitdepth = isFloat ? 32 : 8;
-    f->input = MakeTestCard(w, h, isFloat);
-    f->temp = simhost::Image::Make(w, h, f->input.format);
-    f->output = simhost::Image::Make(w, h, f->input.format);
-    f->tempView = ViewOf(f->temp, f->bitdepth);
-    f->outView = ViewOf(f->output, f->bitdepth);
-    if (!PrepareFrameTargets(f->s, w, h, w, h, f->bitdepth, &f->t)) {
-        ReleaseFrameTargets(&f->t);
+    f->bitdepth = bitdepth;
+    f->input = MakeTestCard(w, h, bitdepth);
+    f->temp = simhost::Image::Make(w, h, format);
+    f->output = simhost::Image::Make(w, h, format);
+    f->request.params = params;
+    f->request.downsampleX = Ratio{1, 1};
+    f->request.input = ViewOf(f->temp, bitdepth);
+    f->request.output = ViewOf(f->output, bitdepth);
+    f->request.global = &p.global;
+    f->s = DeriveRenderSettings(params, Ratio{1, 1}, GeometryOf(f->request.input),
+                                GeometryOf(f->request.output));
+    CpuCopyIn(f->input, f->temp);
+    if (!PrepareFrameTargets(f->s, w, h, w, h, 32, &f->floors)) {
         return false;
     }
-    CpuCopyIn(f->input, f->temp);
-    UploadToTexture(f->t.f0.renderBuffer.id, f->tempView);
-    RunPreProcessPass(p.effect, f->s, &f->t, &f->u, &f->d);
-    return true;
+    UploadToTexture(f->floors.f1.renderBuffer.id, f->request.input);
+    return RenderFrameGL(f->request, {}).status == FrameStatus::kDone;
 }
 
-std::vector<Step> FrameSteps(const BenchPrograms& p, FrameBench* f) {
-    const RenderSettings& s = f->s;
-    FrameTargets* t = &f->t;
-    const Action onePoint = PointFloor(p, t, 1);
-    const int n = s.sampleCount;
-    const Vec2f pos = {s.positionOffset[0], s.positionOffset[1]};
-    std::vector<Step> steps = {
-        {"copy-in (CPU, 1 thread)", 1, [f] { CpuCopyIn(f->input, f->temp); }, onePoint},
-        {TargetsKept(*f) ? "targets kept" : "targets made (too large to keep)", 0,
-         PrepareTargets(f), nullptr},
-        {"upload", 1, [f] { UploadToTexture(f->t.f0.renderBuffer.id, f->tempView); }, onePoint},
-        {"pre-process", 1, [&p, f] { RunPreProcessPass(p.effect, f->s, &f->t, &f->u, &f->d); },
-         onePoint},
-        {TakesStraightPath(s, f->w, f->h) ? "aberrate, straight path" : "aberrate", 2 * n,
-         [&p, f] { RunAberratePass(p.effect, f->s, &f->t, &f->u, &f->d); },
-         PathFloor(p, t, s, n, static_cast<float>(s.rotationRadians), static_cast<float>(s.scale),
-                   pos)},
+std::vector<StepTime> TimeFrameSteps(const BenchPrograms& p, FrameBench* f, int k,
+                                     const std::function<double()>& now, double* wholeMs,
+                                     CpuFrameTimes* cpu) {
+    cpu->wholeMs = 1e300;
+    cpu->stepMs.assign(static_cast<size_t>(FrameStep::kReadBack) + 1, 1e300);
+    std::vector<StepTime> steps;
+    std::vector<Floor> floors;
+    const auto add = [&](const std::string& name, const Floor& floor, bool onCpu) {
+        steps.push_back({name, floor.reads, 1e300, floor.run ? 1e300 : 0.0, onCpu});
+        floors.push_back(floor);
     };
-    if (s.blurEnabled) {
-        const int blurReads = (2 * s.blurStepsA + 1) + (2 * s.blurStepsB + 1);
-        const float radius = static_cast<float>(s.blurPixels);
-        const int samples = (blurReads + 1) / 2;
-        steps.push_back({"blur W", blurReads,
-                         [&p, f] { RunBlurWPass(p.effect, f->s, &f->t, &f->u, &f->d); },
-                         PathFloor(p, t, s, samples, 0.0f, 1.0f, Vec2f{radius / f->w, 0.0f})});
-        steps.push_back({"blur H", blurReads,
-                         [&p, f] { RunBlurHPass(p.effect, f->s, &f->t, &f->u, &f->d); },
-                         PathFloor(p, t, s, samples, 0.0f, 1.0f, Vec2f{0.0f, radius / f->h})});
-    }
-    const int postReads = static_cast<float>(s.uniformDistort) != 0.0f ? n + 1 : 2;
-    steps.push_back({"post-process", postReads,
-                     [&p, f] { RunPostProcessPass(p.effect, f->s, &f->t, &f->u, &f->d); },
-                     postReads > 2
-                         ? PathFloor(p, t, s, postReads / 2, 0.0f, 1.0f, Vec2f{0.0f, 0.0f})
-                         : PointFloor(p, t, 2)});
-    steps.push_back({t->writeBytes ? "read-back from the 8-bit target" : "read-back", 1,
-                     ReadBack(f), onePoint});
-    steps.push_back(
-        {"premultiply (CPU, 1 thread)", 1, [f] { CpuPremultiply(f->output); }, onePoint});
-    return steps;
-}
-
-Action WholeFrame(const BenchPrograms& p, FrameBench* f) {
-    return [&p, f, targets = PrepareTargets(f), readBack = ReadBack(f)] {
-        targets();
-        UploadToTexture(f->t.f0.renderBuffer.id, f->tempView);
-        RunAllPasses(p.effect, f->s, &f->t, {});
-        readBack();
-    };
-}
-
-Action CpuFrame(FrameBench* f, std::function<double()> clock, std::vector<double>* bestStepMs) {
-    return [f, clock = std::move(clock), bestStepMs] {
-        FrameRequest request;
-        request.params = f->params;
-        request.downsampleX = Ratio{1, 1};
-        request.input = f->tempView;
-        request.output = f->outView;
-        double started = 0;
+    const auto keep = [](double* best, double ms) { *best = std::min(*best, ms); };
+    *wholeMs = 1e300;
+    for (int round = 0; round < k; ++round) {
+        size_t i = 0;
+        const auto timeHostStep = [&](const char* name, const Action& action) {
+            if (round == 0) {
+                add(name, {1, PointFloor(p, &f->floors, 1)}, true);
+            }
+            keep(&steps[i++].ms, Timed(action, now));
+        };
+        timeHostStep("copy-in (CPU, 1 thread)", [f] { CpuCopyIn(f->input, f->temp); });
+        double t0 = 0;
         FrameHooks hooks;
         hooks.timing = [&](FrameStep step, bool finished) {
-            const double now = clock();
-            if (finished) {
-                double& best = (*bestStepMs)[static_cast<size_t>(step)];
-                best = std::min(best, now - started);
+            glFinish();
+            if (!finished) {
+                t0 = now();
+                return;
             }
-            started = now;
+            const double ms = now() - t0;
+            if (round == 0) {
+                add(StepName(step, *f), FloorOf(p, f, step), false);
+            }
+            keep(&steps[i++].ms, ms);
         };
-        RenderFrameCPU(request, hooks);
-    };
+        RenderFrameGL(f->request, hooks);
+        timeHostStep("premultiply (CPU, 1 thread)", [f] { CpuPremultiply(f->output); });
+        for (size_t j = 0; j < floors.size(); ++j) {
+            if (floors[j].run) {
+                keep(&steps[j].floorMs, Timed(floors[j].run, now));
+            }
+        }
+        keep(wholeMs, Timed([f] { RenderFrameGL(f->request, {}); }, now));
+        FrameHooks cpuHooks;
+        cpuHooks.timing = [&](FrameStep step, bool finished) {
+            if (!finished) {
+                t0 = now();
+                return;
+            }
+            keep(&cpu->stepMs[static_cast<size_t>(step)], now() - t0);
+        };
+        RenderFrameCPU(f->request, cpuHooks);
+        keep(&cpu->wholeMs, Timed([f] { RenderFrameCPU(f->request, {}); }, now));
+    }
+    for (double& ms : cpu->stepMs) {
+        ms = ms < 1e300 ? ms : 0.0;
+    }
+    return steps;
 }

@@ -19,6 +19,7 @@
 #include "host/Params.h"
 #include "simhost/SimHost.h"
 #include "tools/hlv3host/Commands.h"
+#include "tools/hlv3host/ImageOps.h"
 #include "tools/hlv3host/ModuleFile.h"
 #include "tools/hlv3host/TestCard.h"
 
@@ -109,26 +110,6 @@ Run RenderFrames(simhost::Host& host, int threads, int frames) {
     return run;
 }
 
-// The test card at 8, 16 or 32 bits per channel (16: the float card's
-// values in the host's 0..32768).
-simhost::Image CardOfDepth(int depth) {
-    const simhost::Image card = MakeTestCard(1920, 1080, depth != 8);
-    if (depth != 16) {
-        return card;
-    }
-    simhost::Image deep = simhost::Image::Make16(card.width, card.height);
-    const auto q = [](float v) {
-        return static_cast<A_u_short>(std::lround(std::clamp(v, 0.f, 1.f) * 32768.f));
-    };
-    for (A_long y = 0; y < card.height; ++y) {
-        for (A_long x = 0; x < card.width; ++x) {
-            const PF_PixelFloat& p = card.AtFloat(x, y);
-            deep.At16(x, y) = PF_Pixel16{q(p.alpha), q(p.red), q(p.green), q(p.blue)};
-        }
-    }
-    return deep;
-}
-
 std::vector<int> ParseList(const std::string& list) {
     std::vector<int> values;
     size_t start = 0;
@@ -169,8 +150,12 @@ int RunThreadBench(int argc, char** argv) {
         }
     }
     const std::vector<int> threadCounts = ParseList(threadList);
-    if (threadCounts.empty() || ParseList(depths).empty()) {
-        std::fprintf(stderr, "hlv3host bench: --threads and --depths take positive numbers\n");
+    const std::vector<int> depthList = ParseList(depths);
+    if (threadCounts.empty() || depthList.empty() ||
+        std::any_of(depthList.begin(), depthList.end(),
+                    [](int d) { return d != 8 && d != 16 && d != 32; })) {
+        std::fprintf(stderr,
+                     "hlv3host bench: --threads takes positive numbers, --depths 8, 16 or 32\n");
         return 2;
     }
     const std::string path = ModuleFilePath(modulePath);
@@ -195,14 +180,12 @@ int RunThreadBench(int argc, char** argv) {
         "wall clock, best of %d interleaved runs\n\n",
         frames, path.c_str(), k);
     std::printf(
-        "| case | depth | threads | frames/s | x 1 thread | time with 2+ frames in flight |\n"
-        "|---|---|---:|---:|---:|---:|\n");
+        "| case | depth | threads | frames/s | x 1 thread | time with 2+ frames in flight | CPU "
+        "ms/frame |\n"
+        "|---|---|---:|---:|---:|---:|---:|\n");
     int status = 0;
     for (const int depth : ParseList(depths)) {
-        if (depth != 8 && depth != 16 && depth != 32) {
-            continue;
-        }
-        host.SetInputLayer(CardOfDepth(depth));
+        host.SetInputLayer(MakeTestCard(1920, 1080, depth));
         for (const ThreadCase& c : kThreadCases) {
             host.Param(PARAM_SAMPLES).u.pd.value = c.samples;
             // Every thread count's threads render one frame first, so that

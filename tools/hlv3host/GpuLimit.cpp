@@ -1,5 +1,7 @@
 #include "tools/hlv3host/GpuLimit.h"
 
+#include <unistd.h>
+
 #include "context/Context.h"
 #include "gl/GLApi.h"
 
@@ -15,4 +17,25 @@ int GpuTextureLimit() {
     SetCurrentContext(nullptr);
     DeleteContext(context);
     return size;
+}
+
+std::string FrameSizeProblem(const std::string& what, int64_t width, int64_t height,
+                             int textureLimit) {
+    const std::string size =
+        what + ", " + std::to_string(width) + " x " + std::to_string(height) + " pixels, ";
+    if (textureLimit > 0 && (width > textureLimit || height > textureLimit)) {
+        return size + "exceeds this GPU's largest texture, " + std::to_string(textureLimit) +
+               " pixels a side (GL_MAX_TEXTURE_SIZE)";
+    }
+    const int64_t memory = int64_t{sysconf(_SC_PHYS_PAGES)} * sysconf(_SC_PAGESIZE);
+    // Divided rather than multiplied: a hostile header's sides overflow the
+    // product.
+    if (width > 0 && height > 0 && memory > 0 && width > memory / kFrameBytesPerPixel / height) {
+        return size + "needs about " +
+               std::to_string(
+                   static_cast<long long>(static_cast<double>(width) * static_cast<double>(height) *
+                                          kFrameBytesPerPixel / 1e9)) +
+               " GB of memory; this machine has " + std::to_string(memory / 1000000000) + " GB";
+    }
+    return "";
 }

@@ -1,5 +1,6 @@
 #include "tools/hlv3host/ImageFiles.h"
 
+#include "tools/hlv3host/ImageOps.h"
 #include "tools/hlv3host/PngEncode.h"
 
 #include <png.h>
@@ -36,14 +37,19 @@ struct FileCloser {
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // Rounds a straight value in [0, 1] to a `maximum`-step integer.
-unsigned ToInteger(float v, unsigned maximum) {
-    if (!(v > 0.f)) {
+unsigned ToInteger(double v, unsigned maximum) {
+    if (!(v > 0.0)) {
         return 0;
     }
-    if (v >= 1.f) {
+    if (v >= 1.0) {
         return maximum;
     }
-    return static_cast<unsigned>(std::lround(static_cast<double>(v) * maximum));
+    return static_cast<unsigned>(std::lround(v * maximum));
+}
+
+PF_PixelFormat FormatOf(int bits) {
+    return bits == 32 ? PF_PixelFormat_ARGB128
+                      : (bits == 16 ? PF_PixelFormat_ARGB64 : PF_PixelFormat_ARGB32);
 }
 
 // libpng's state for one file; destroyed on every path. libpng reports
@@ -139,7 +145,7 @@ bool OpenPngForReading(const std::string& path, File* file, PngState* s, std::st
     return true;
 }
 
-bool ReadPNG(const std::string& path, ReadResult* result, std::string* error) {
+bool ReadPNG(const std::string& path, int bpc, ReadResult* result, std::string* error) {
     File file;
     PngState s;
     if (!OpenPngForReading(path, &file, &s, error)) {
@@ -155,43 +161,29 @@ bool ReadPNG(const std::string& path, ReadResult* result, std::string* error) {
     }
     const A_long width = static_cast<A_long>(w), height = static_cast<A_long>(h);
     result->fileBits = bits;
-    if (bits == 8) {
-        result->image = simhost::Image::Make8(width, height);
-    } else {
-        result->image = simhost::Image::MakeFloat(width, height);
-    }
+    const int target = bpc != 0 ? bpc : bits;
+    result->image = simhost::Image::Make(width, height, FormatOf(target));
+    const double full = bits == 16 ? 65535.0 : 255.0;
     for (A_long y = 0; y < height; ++y) {
         const unsigned char* row = rows[static_cast<size_t>(y)];
         for (A_long x = 0; x < width; ++x) {
-            if (bits == 8) {
+            if (bits == 8 && target == 8) {
                 const unsigned char* p = row + x * 4;
-                PF_Pixel& d = result->image.At8(x, y);
-                d = PF_Pixel{p[3], p[0], p[1], p[2]};
-            } else {
-                std::uint16_t p[4];
-                std::memcpy(p, row + x * 8, sizeof(p));
-                PF_PixelFloat& d = result->image.AtFloat(x, y);
-                d.alpha = p[3] / 65535.f;
-                d.red = p[0] / 65535.f;
-                d.green = p[1] / 65535.f;
-                d.blue = p[2] / 65535.f;
+                result->image.At8(x, y) = PF_Pixel{p[3], p[0], p[1], p[2]};
+                continue;
             }
+            double rgba[4];
+            for (int c = 0; c < 4; ++c) {
+                std::uint16_t v = row[x * 4 + c];
+                if (bits == 16) {
+                    std::memcpy(&v, row + x * 8 + c * 2, sizeof(v));
+                }
+                rgba[c] = v / full;
+            }
+            SetPixelRGBA(&result->image, x, y, rgba);
         }
     }
     return true;
-}
-
-// One pixel of an 8-bit or float image as straight RGBA in [0, 1] (float
-// values as they are).
-void PixelRGBA(const simhost::Image& image, A_long x, A_long y, float v[4]) {
-    if (image.format == PF_PixelFormat_ARGB128) {
-        const PF_PixelFloat& s = image.AtFloat(x, y);
-        v[0] = s.red, v[1] = s.green, v[2] = s.blue, v[3] = s.alpha;
-    } else {
-        const PF_Pixel& s = image.At8(x, y);
-        v[0] = s.red / 255.f, v[1] = s.green / 255.f, v[2] = s.blue / 255.f;
-        v[3] = s.alpha / 255.f;
-    }
 }
 
 bool WritePNG(const std::string& path, const simhost::Image& image, const WriteOptions& o,
@@ -206,7 +198,7 @@ bool WritePNG(const std::string& path, const simhost::Image& image, const WriteO
                 row[0] = p.red, row[1] = p.green, row[2] = p.blue, row[3] = p.alpha;
                 continue;
             }
-            float v[4];
+            double v[4];
             PixelRGBA(image, x, y, v);
             for (int c = 0; c < 4; ++c) {
                 const unsigned n = ToInteger(v[c], maximum);
@@ -263,11 +255,12 @@ int ExrBits(const Imf::Header& header, const std::string& path, std::string* err
     return bits;
 }
 
-bool ReadEXR(const std::string& path, ReadResult* result, std::string* error) {
+bool ReadEXR(const std::string& path, int bpc, ReadResult* result, std::string* error) {
     try {
         Imf::InputFile file(path.c_str());
         const Imf::Header& header = file.header();
         const Imath::Box2i dw = header.dataWindow();
+        const Imath::Box2i display = header.displayWindow();
         const int w = dw.max.x - dw.min.x + 1;
         const int h = dw.max.y - dw.min.y + 1;
         result->fileBits = ExrBits(header, path, error);
@@ -288,11 +281,22 @@ bool ReadEXR(const std::string& path, ReadResult* result, std::string* error) {
         }
         file.setFrameBuffer(frame);
         file.readPixels(dw.min.y, dw.max.y);
-        result->image = simhost::Image::MakeFloat(w, h);
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                const float* s = &rgba[(static_cast<size_t>(y) * w + x) * 4];
-                result->image.AtFloat(x, y) = PF_PixelFloat{s[3], s[0], s[1], s[2]};
+        // The layer is the display window; the data window's pixels keep
+        // their place in it, those outside it are not part of the layer.
+        const int layerW = display.max.x - display.min.x + 1;
+        const int layerH = display.max.y - display.min.y + 1;
+        result->image = simhost::Image::Make(layerW, layerH, FormatOf(bpc != 0 ? bpc : 32));
+        for (int y = std::max(dw.min.y, display.min.y); y <= std::min(dw.max.y, display.max.y);
+             ++y) {
+            for (int x = std::max(dw.min.x, display.min.x); x <= std::min(dw.max.x, display.max.x);
+                 ++x) {
+                const float* s =
+                    &rgba[(static_cast<size_t>(y - dw.min.y) * w + (x - dw.min.x)) * 4];
+                // OpenEXR colour is premultiplied; the layer's is straight.
+                const double a = s[3];
+                const double k = a > 0.0 ? 1.0 / a : 1.0;
+                const double straight[4] = {s[0] * k, s[1] * k, s[2] * k, a};
+                SetPixelRGBA(&result->image, x - display.min.x, y - display.min.y, straight);
             }
         }
         return true;
@@ -310,14 +314,16 @@ bool WriteEXR(const std::string& path, const simhost::Image& image, const WriteO
     std::vector<Imath::half> halves(half ? count : 0);
     for (A_long y = 0; y < image.height; ++y) {
         for (A_long x = 0; x < image.width; ++x) {
-            float v[4];
+            double v[4];
             PixelRGBA(image, x, y, v);
+            // OpenEXR colour is premultiplied by alpha.
+            v[0] *= v[3], v[1] *= v[3], v[2] *= v[3];
             const size_t at = (static_cast<size_t>(y) * image.width + x) * 4;
             for (int c = 0; c < 4; ++c) {
                 if (half) {
-                    halves[at + c] = Imath::half(v[c]);
+                    halves[at + c] = Imath::half(static_cast<float>(v[c]));
                 } else {
-                    full[at + c] = v[c];
+                    full[at + c] = static_cast<float>(v[c]);
                 }
             }
         }
@@ -368,11 +374,18 @@ ImageKind KindOf(const std::string& path) {
     return ImageKind::kNone;
 }
 
-bool CheckImageFile(const std::string& path, std::string* error) {
+bool CheckImageFile(const std::string& path, ImageHeader* header, std::string* error) {
     if (KindOf(path) == ImageKind::kExr) {
         try {
             const Imf::InputFile file(path.c_str());
-            return ExrBits(file.header(), path, error) != 0;
+            const Imath::Box2i dw = file.header().dataWindow();
+            const Imath::Box2i display = file.header().displayWindow();
+            header->width = int64_t{display.max.x} - display.min.x + 1;
+            header->height = int64_t{display.max.y} - display.min.y + 1;
+            header->storedPixels =
+                (int64_t{dw.max.x} - dw.min.x + 1) * (int64_t{dw.max.y} - dw.min.y + 1);
+            header->fileBits = ExrBits(file.header(), path, error);
+            return header->fileBits != 0;
         } catch (const std::exception& e) {
             *error = path + ": " + e.what();
             return false;
@@ -388,18 +401,24 @@ bool CheckImageFile(const std::string& path, std::string* error) {
             *error = NotReadablePng(path, s);
             return false;
         }
+        header->width = png_get_image_width(s.png, s.info);
+        header->height = png_get_image_height(s.png, s.info);
+        header->storedPixels = header->width * header->height;
+        header->fileBits = png_get_bit_depth(s.png, s.info) == 16 ? 16 : 8;
         return true;
     }
     *error = path + ": not a .png or .exr file";
     return false;
 }
 
-bool ReadImageFile(const std::string& path, ReadResult* result, std::string* error) {
+namespace {
+
+bool ReadImage(const std::string& path, int bpc, ReadResult* result, std::string* error) {
     switch (KindOf(path)) {
         case ImageKind::kPng:
-            return ReadPNG(path, result, error);
+            return ReadPNG(path, bpc, result, error);
         case ImageKind::kExr:
-            return ReadEXR(path, result, error);
+            return ReadEXR(path, bpc, result, error);
         case ImageKind::kNone:
             break;
     }
@@ -407,12 +426,19 @@ bool ReadImageFile(const std::string& path, ReadResult* result, std::string* err
     return false;
 }
 
-bool WriteImageFile(const std::string& path, ImageKind kind, const simhost::Image& image,
-                    const WriteOptions& options, std::string* error) {
-    if (image.format != PF_PixelFormat_ARGB128 && image.format != PF_PixelFormat_ARGB32) {
-        *error = "only 8-bit and float images can be written";
+}  // namespace
+
+bool ReadImageFile(const std::string& path, int bpc, ReadResult* result, std::string* error) {
+    try {
+        return ReadImage(path, bpc, result, error);
+    } catch (const std::bad_alloc&) {
+        *error = path + ": not enough memory to read the image";
         return false;
     }
+}
+
+bool WriteImageFile(const std::string& path, ImageKind kind, const simhost::Image& image,
+                    const WriteOptions& options, std::string* error) {
     switch (kind) {
         case ImageKind::kPng:
             return WritePNG(path, image, options, error);

@@ -1,6 +1,7 @@
 // hlv3host list: what a host learns about the module before any frame: the
 // registration callback's values, the PiPL resource and the parameter table
 // as the host received it from parameter set-up.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -165,6 +166,7 @@ struct Listing {
     A_long num_params = 0;
     std::vector<PF_ParamDef> params;  // index 0 is the input layer
     std::vector<PF_CustomUIInfo> custom_ui;
+    std::string error;  // why the module or its resource is not as a host needs it
 };
 
 void PrintText(const Listing& l) {
@@ -270,7 +272,8 @@ void PrintJson(const Listing& l) {
         }
         std::printf("}");
     }
-    std::printf("\n  ]\n}\n");
+    std::printf("\n  ],\n  \"error\": %s\n}\n",
+                l.error.empty() ? "null" : JsonString(l.error).c_str());
 }
 
 std::string DefaultPiPLPath(const std::string& module) {
@@ -296,8 +299,13 @@ int RunList(int argc, char** argv) {
             PrintListUsage(stdout);
             return 0;
         } else {
-            std::fprintf(stderr, "hlv3host list: unexpected argument '%s'\n", arg.c_str());
+            const std::string problem = "unexpected argument '" + arg + "'";
+            std::fprintf(stderr, "hlv3host list: %s\n", problem.c_str());
             PrintListUsage(stderr);
+            if (std::find(argv + 1, argv + argc, std::string("--json")) != argv + argc) {
+                std::printf("{\n  \"module\": null,\n  \"error\": %s\n}\n",
+                            JsonString(problem).c_str());
+            }
             return 2;
         }
     }
@@ -315,6 +323,10 @@ int RunList(int argc, char** argv) {
     }
     if (!problem.empty()) {
         std::fprintf(stderr, "hlv3host list: %s\n", problem.c_str());
+        if (json) {
+            std::printf("{\n  \"module\": %s,\n  \"error\": %s\n}\n",
+                        JsonString(module_path).c_str(), JsonString(problem).c_str());
+        }
         return 1;
     }
 
@@ -338,6 +350,12 @@ int RunList(int argc, char** argv) {
             listing.params.push_back(def);
         }
         listing.custom_ui = host.RegisteredUI();
+        if (!listing.pipl.error.empty()) {
+            listing.error = "PiPL " + pipl_path + ": " + listing.pipl.error;
+        } else if (listing.global_setup != PF_Err_NONE || listing.params_setup != PF_Err_NONE) {
+            listing.error = "global set-up returned " + std::to_string(listing.global_setup) +
+                            ", parameter set-up " + std::to_string(listing.params_setup);
+        }
         if (json) {
             PrintJson(listing);
         } else {

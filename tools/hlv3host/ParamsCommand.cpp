@@ -1,5 +1,6 @@
 // `params`: the parameters a user can set with --set, as the effect registers
 // them: name, kind, default, valid range, unit and choices.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -23,21 +24,23 @@ void PrintParamsUsage(std::FILE* to) {
                  "  --module PATH  the effect module (default: HLV3.so next to the tool)\n");
 }
 
-void PrintRows(const std::vector<ParamRow>& rows, bool json) {
-    if (json) {
-        std::printf("[");
-        for (size_t i = 0; i < rows.size(); ++i) {
-            const ParamRow& r = rows[i];
-            std::printf(
-                "%s\n  {\"name\": %s, \"kind\": %s, \"default\": %s, \"range\": %s, "
-                "\"unit\": %s, \"choices\": %s}",
-                i ? "," : "", JsonString(r.name).c_str(), JsonString(r.kind).c_str(),
-                JsonString(r.defaultText).c_str(), JsonString(r.range).c_str(),
-                JsonString(r.unit).c_str(), JsonString(r.choices).c_str());
-        }
-        std::printf("\n]\n");
-        return;
+// The one JSON document of every outcome: the rows (empty on failure) and
+// "error", null or the failure's line.
+void PrintJson(const std::vector<ParamRow>& rows, const std::string& error) {
+    std::printf("{\n\"parameters\": [");
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const ParamRow& r = rows[i];
+        std::printf(
+            "%s\n  {\"name\": %s, \"kind\": %s, \"default\": %s, \"range\": %s, "
+            "\"unit\": %s, \"choices\": %s}",
+            i ? "," : "", JsonString(r.name).c_str(), JsonString(r.kind).c_str(),
+            JsonString(r.defaultText).c_str(), JsonString(r.range).c_str(),
+            JsonString(r.unit).c_str(), JsonString(r.choices).c_str());
     }
+    std::printf("\n],\n\"error\": %s\n}\n", error.empty() ? "null" : JsonString(error).c_str());
+}
+
+void PrintRows(const std::vector<ParamRow>& rows) {
     std::printf("%-24s %-13s %-12s %-16s %-8s %s\n", "name", "kind", "default", "valid range",
                 "unit", "choices");
     for (const ParamRow& r : rows) {
@@ -63,8 +66,12 @@ int RunParams(int argc, char** argv) {
             PrintParamsUsage(stdout);
             return 0;
         } else {
-            std::fprintf(stderr, "hlv3host params: unexpected argument '%s'\n", a.c_str());
+            const std::string problem = "unexpected argument '" + a + "'";
+            std::fprintf(stderr, "hlv3host params: %s\n", problem.c_str());
             PrintParamsUsage(stderr);
+            if (std::find(argv + 1, argv + argc, std::string("--json")) != argv + argc) {
+                PrintJson({}, problem);
+            }
             return 2;
         }
     }
@@ -73,6 +80,9 @@ int RunParams(int argc, char** argv) {
     const std::string problem = ModuleProblem(module, path);
     if (!problem.empty()) {
         std::fprintf(stderr, "hlv3host params: %s\n", problem.c_str());
+        if (json) {
+            PrintJson({}, problem);
+        }
         return 2;
     }
     std::vector<ParamRow> rows;
@@ -93,10 +103,18 @@ int RunParams(int argc, char** argv) {
     for (const std::string& v : violations) {
         std::fprintf(stderr, "hlv3host params: host saw: %s\n", v.c_str());
     }
-    if (err != PF_Err_NONE) {
-        std::fprintf(stderr, "hlv3host params: set-up failed with error %d\n", err);
+    const std::string failure =
+        err != PF_Err_NONE ? "set-up failed with error " + std::to_string(err) : "";
+    if (!failure.empty()) {
+        std::fprintf(stderr, "hlv3host params: %s\n", failure.c_str());
+    }
+    if (json) {
+        PrintJson(rows, failure);
+    } else if (failure.empty()) {
+        PrintRows(rows);
+    }
+    if (!failure.empty()) {
         return 1;
     }
-    PrintRows(rows, json);
     return violations.empty() ? 0 : 1;
 }

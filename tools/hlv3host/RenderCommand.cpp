@@ -7,7 +7,8 @@
 
 #include <cerrno>
 #include <chrono>
-#include <csignal>
+#include <functional>
+#include <new>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -21,6 +22,7 @@
 #include "tools/hlv3host/ImageFiles.h"
 #include "tools/hlv3host/ImageOps.h"
 #include "tools/hlv3host/ModuleFile.h"
+#include "tools/hlv3host/OutputFile.h"
 #include "tools/hlv3host/RenderOptions.h"
 #include "tools/hlv3host/RenderReport.h"
 #include "tools/hlv3host/SettingRules.h"
@@ -30,22 +32,14 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Set by SIGINT: the sequence stops after the frame in flight. The handler
-// is reset by the first signal, so a second Ctrl-C ends the process at once.
-volatile std::sig_atomic_t gInterrupted = 0;
-
-void OnInterrupt(int) {
-    gInterrupted = 1;
-}
-
 // Writes `frame`'s output as the options ask, under a temporary name that is
 // renamed to `path` once the file is complete.
 RunFailure WriteFrame(const RenderOptions& o, const FramePlan& plan, const std::string& path,
                       const simhost::Image& layer, FrameReport* report) {
     const simhost::RenderedFrame& frame = report->rendered;
     WriteOptions w;
-    const bool isFloat = frame.output.format == PF_PixelFormat_ARGB128;
-    w.bits = o.depth != 0 ? o.depth : (plan.kind == ImageKind::kExr ? 32 : (isFloat ? 16 : 8));
+    const bool deep = frame.output.format != PF_PixelFormat_ARGB32;
+    w.bits = o.depth != 0 ? o.depth : (plan.kind == ImageKind::kExr ? 32 : (deep ? 16 : 8));
     w.layerWidth = layer.width;
     w.layerHeight = layer.height;
     simhost::Image cropped;
@@ -57,16 +51,18 @@ RunFailure WriteFrame(const RenderOptions& o, const FramePlan& plan, const std::
         w.originX = frame.rect.left;
         w.originY = frame.rect.top;
     }
-    const std::string temporary = path + ".partial-" + std::to_string(getpid());
+    const std::string target = WriteTarget(path);
+    const std::string temporary = TemporaryName(target);
     std::string error;
-    if (!WriteImageFile(temporary, plan.kind, *image, w, &error)) {
+    StopSignals::SetPartial(temporary);
+    const bool written = WriteImageFile(temporary, plan.kind, *image, w, &error);
+    if (!written) {
         std::remove(temporary.c_str());
-        return {1, error};
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
-        std::remove(temporary.c_str());
-        return {1, path + ": " + reason};
+    const bool replaced = written && ReplaceWith(temporary, target, &error);
+    StopSignals::ClearPartial();
+    if (!replaced) {
+        return {1, error};
     }
     report->file = path;
     report->fileBits = w.bits;
@@ -89,17 +85,39 @@ std::string RenderFailure(const simhost::RenderedFrame& frame) {
     return frame.hasOutput ? "" : "the host handed out no output";
 }
 
+// What a host's progress bar would show: on a terminal one line that is
+// rewritten; elsewhere (a log file, a pipe) the frame's last line, and a line
+// at every tenth of a frame that has run for more than two seconds.
+std::function<void(A_long, A_long)> ProgressPrinter(const Clock::time_point* frameStart) {
+    const bool terminal = isatty(2) != 0;
+    return [frameStart, terminal, shown = -10L](A_long count, A_long total) mutable {
+        const long percent = total > 0 ? static_cast<long>(int64_t{count} * 100 / total) : 100;
+        const double s = std::chrono::duration<double>(Clock::now() - *frameStart).count();
+        const bool tenth = percent / 10 > shown / 10 && s > 2.0;
+        if (!terminal && count != total && !tenth) {
+            return;
+        }
+        shown = count == total ? -10L : percent;
+        std::fprintf(stderr, "%sprogress %3ld %%, %.1f s%s", terminal ? "\r" : "", percent, s,
+                     !terminal || count == total ? "\n" : "");
+        std::fflush(stderr);
+    };
+}
+
+// The GPU's largest texture side where the run demands the GPU, else 0: the
+// effect renders a frame beyond its textures, or every frame without one, on
+// the CPU, which only memory bounds.
+int GpuOnlyLimit(const RenderOptions& o, int limit) {
+    return o.renderer == RendererChoice::kGpu ? limit : 0;
+}
+
 // Renders the plan's frames through one loaded module: global set-up once,
-// then the frames in order. `*input` holds the already read first input;
-// each later frame is read into it.
-RunFailure RenderFrames(const RenderOptions& o, const FramePlan& plan, ReadResult* input,
+// then the frames in order at the first frame's depth. `*input` holds the
+// already read first input; each later frame is read into it. `limit` is
+// the GPU's largest texture side.
+RunFailure RenderFrames(const RenderOptions& o, const FramePlan& plan, int limit, ReadResult* input,
                         const std::vector<std::string>& presets,
                         std::vector<FrameReport>* reports) {
-    // Before anything in the process touches GL, so the module's global
-    // set-up finds none, as on a machine without it.
-    if (o.renderer == RendererChoice::kCpu && !simhost::RefuseGLContexts()) {
-        return {1, "the CPU renderer cannot be chosen: GL is already loaded in this process"};
-    }
     const std::string path = ModuleFilePath(o.module);
     const simhost::Module module(path);
     const std::string problem = ModuleProblem(module, path);
@@ -114,15 +132,7 @@ RunFailure RenderFrames(const RenderOptions& o, const FramePlan& plan, ReadResul
     host.settings.downsampleY = {1, static_cast<A_u_long>(o.downsample)};
     host.settings.layerFlags = o.adjustment ? AEGP_LayerFlag_ADJUSTMENT_LAYER : 0;
     if (!o.quiet) {
-        // What a host's progress bar would show, on one line that is rewritten.
-        host.settings.progressObserver = [&frameStart](A_long count, A_long total) {
-            const double s = std::chrono::duration<double>(Clock::now() - frameStart).count();
-            std::fprintf(stderr, "\rprogress %3ld %% (%ld of %ld draws), %.1f s%s",
-                         static_cast<long>(total > 0 ? count * 100 / total : 100),
-                         static_cast<long>(count), static_cast<long>(total), s,
-                         count == total ? "\n" : "");
-            std::fflush(stderr);
-        };
+        host.settings.progressObserver = ProgressPrinter(&frameStart);
     }
     RunFailure failure;
     if (const PF_Err err = host.Setup()) {
@@ -141,33 +151,25 @@ RunFailure RenderFrames(const RenderOptions& o, const FramePlan& plan, ReadResul
             }
         }
     }
-    // Without a GPU, or with the CPU chosen, the effect renders on the CPU,
-    // as it does a frame beyond the GPU's textures. With the GPU demanded,
-    // either is an error, said before trying rather than left to the module.
-    const bool gpuOnly = o.renderer == RendererChoice::kGpu;
-    const int limit = failure.status == 0 ? GpuTextureLimit() : 0;
-    if (failure.status == 0 && limit == 0 && gpuOnly) {
-        failure = {1,
-                   "no OpenGL 3.2 core-profile context can be made on this machine (no EGL "
-                   "device or driver; see Troubleshooting in README.md)"};
-    }
+    const int bpc = simhost::BitDepthOf(input->image.format);
     const Clock::time_point start = Clock::now();
     for (size_t i = 0; i < plan.frames.size() && failure.status == 0; ++i) {
-        if (gInterrupted) {
+        if (StopSignals::StopRequested()) {
             failure = {130, "interrupted: frames " + std::to_string(plan.frames[i]) + " to " +
                                 std::to_string(plan.frames.back()) + " were not rendered"};
             break;
         }
         frameStart = Clock::now();
         std::string error;
-        if (i > 0 && !ReadImageFile(plan.inputs[i], input, &error)) {
-            failure = {1, error};
+        if (i > 0 && !ReadImageFile(plan.inputs[i], bpc, input, &error)) {
+            failure = {2, error};
             break;
         }
         FrameReport f;
         f.frame = plan.frames[i];
         f.input = plan.inputs[i];
         f.inputBits = input->fileBits;
+        f.renderBits = bpc;
         simhost::Image downsampled;
         if (o.downsample > 1) {
             downsampled = Downsampled(input->image, o.downsample);
@@ -179,16 +181,16 @@ RunFailure RenderFrames(const RenderOptions& o, const FramePlan& plan, ReadResul
         host.SetInputLayer(layer);
         const simhost::PreRenderOutcome pre = host.PreRender();
         const PF_LRect& r = pre.output.result_rect;
-        const bool beyond = r.right - r.left > limit || r.bottom - r.top > limit;
+        const bool beyond = limit == 0 || r.right - r.left > limit || r.bottom - r.top > limit;
         f.renderer = beyond ? "cpu" : "gpu";
-        if (pre.err == PF_Err_NONE && beyond && gpuOnly) {
+        const std::string tooLarge =
+            pre.err == PF_Err_NONE ? FrameSizeProblem("the output", r.right - r.left,
+                                                      r.bottom - r.top, GpuOnlyLimit(o, limit))
+                                   : "";
+        if (!tooLarge.empty()) {
             f.rendered.pre = pre;
             reports->push_back(f);
-            failure = {2, "frame " + std::to_string(f.frame) + ": the output, " +
-                              std::to_string(r.right - r.left) + " x " +
-                              std::to_string(r.bottom - r.top) +
-                              " pixels, exceeds this GPU's largest texture, " +
-                              std::to_string(limit) + " pixels a side (GL_MAX_TEXTURE_SIZE)"};
+            failure = {2, "frame " + std::to_string(f.frame) + ": " + tooLarge};
             break;
         }
         f.rendered = pre.err == PF_Err_NONE ? host.SmartRender(pre) : host.RenderFrame();
@@ -217,30 +219,67 @@ RunFailure RenderFrames(const RenderOptions& o, const FramePlan& plan, ReadResul
     return failure;
 }
 
+// The GPU's largest texture side (0: no context can be made), and each layer
+// of the plan held to what the run can render before any pixel is read.
+RunFailure CheckTextureLimit(const RenderOptions& o, const FramePlan& plan, int* limit) {
+    // Before anything in the process touches GL, so the module's global
+    // set-up finds none, as on a machine without it.
+    if (o.renderer == RendererChoice::kCpu && !simhost::RefuseGLContexts()) {
+        return {1, "the CPU renderer cannot be chosen: GL is already loaded in this process"};
+    }
+    *limit = GpuTextureLimit();
+    if (*limit == 0 && o.renderer == RendererChoice::kGpu) {
+        return {1,
+                "no OpenGL 3.2 core-profile context can be made on this machine (no EGL "
+                "device or driver; see Troubleshooting in README.md)"};
+    }
+    for (size_t i = 0; i < plan.headers.size(); ++i) {
+        const ImageHeader& h = plan.headers[i];
+        const std::string problem = FrameSizeProblem(
+            plan.inputs[i] + ": the layer", (h.width + o.downsample - 1) / o.downsample,
+            (h.height + o.downsample - 1) / o.downsample, GpuOnlyLimit(o, *limit));
+        if (!problem.empty()) {
+            return {2, problem};
+        }
+    }
+    return {};
+}
+
 // Checks, renders and reports. `card` is the demo's layer (empty for render).
-int Run(const RenderOptions& o, bool demo, const ReadResult* card,
-        const std::vector<std::string>& presets) {
+RunFailure CheckAndRender(const RenderOptions& o, const ReadResult* card,
+                          const std::vector<std::string>& presets,
+                          std::vector<FrameReport>* reports) {
     FramePlan plan;
-    RunFailure failure = CheckPlan(o, demo, &plan);
+    RunFailure failure = CheckPlan(o, card != nullptr, &plan);
+    int limit = 0;
+    if (failure.status == 0) {
+        failure = CheckTextureLimit(o, plan, &limit);
+    }
     ReadResult first;
     if (failure.status == 0) {
         std::string error;
         if (card != nullptr) {
             first = *card;
-        } else if (!ReadImageFile(plan.inputs.front(), &first, &error)) {
+        } else if (!ReadImageFile(plan.inputs.front(), o.bpc, &first, &error)) {
             failure = {2, error};
         }
     }
+    if (failure.status == 0) {
+        failure = RenderFrames(o, plan, limit, &first, presets, reports);
+    }
+    return failure;
+}
+
+int Run(const RenderOptions& o, const ReadResult* card, const std::vector<std::string>& presets) {
     std::vector<FrameReport> reports;
-    struct sigaction previous = {};
-    struct sigaction action = {};
-    action.sa_handler = OnInterrupt;
-    action.sa_flags = SA_RESETHAND | SA_RESTART;
-    sigaction(SIGINT, &action, &previous);
+    RunFailure failure;
+    const StopSignals signals;
     {
         const ReportStream report;
-        if (failure.status == 0) {
-            failure = RenderFrames(o, plan, &first, presets, &reports);
+        try {
+            failure = CheckAndRender(o, card, presets, &reports);
+        } catch (const std::bad_alloc&) {
+            failure = {1, "not enough memory for the frame"};
         }
         if (failure.status != 0) {
             std::fprintf(stderr, "hlv3host: %s\n", failure.message.c_str());
@@ -249,7 +288,6 @@ int Run(const RenderOptions& o, bool demo, const ReadResult* card,
             PrintReport(o, report.Get(), reports, failure);
         }
     }
-    sigaction(SIGINT, &previous, nullptr);
     return failure.status;
 }
 
@@ -265,7 +303,7 @@ int RunRender(int argc, char** argv) {
         PrintRenderUsage(stderr);
         return BadArguments(argc, argv, "render needs --in and --out");
     }
-    return Run(o, false, nullptr, {});
+    return Run(o, nullptr, {});
 }
 
 int RunDemo(int argc, char** argv) {
@@ -285,8 +323,9 @@ int RunDemo(int argc, char** argv) {
         "Scale=106",           "Blur=3",       "Samples=Fixed",
         "Sample Count=48",     "Hue Shift=20", "Repeat Edge Pixels=off"};
     ReadResult card;
-    card.image = MakeTestCard(640, 360, !o.eightBit);
-    card.fileBits = o.eightBit ? 8 : 32;
+    const int bpc = o.eightBit ? 8 : (o.bpc != 0 ? o.bpc : 32);
+    card.image = MakeTestCard(640, 360, bpc);
+    card.fileBits = bpc;
     o.input = "(test card)";
     if (!o.card.empty()) {
         std::string error;
@@ -300,5 +339,5 @@ int RunDemo(int argc, char** argv) {
             return 2;
         }
     }
-    return Run(o, true, &card, preset);
+    return Run(o, &card, preset);
 }

@@ -6,9 +6,13 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <set>
+#include <utility>
 
 #include "tools/hlv3host/FramePattern.h"
-#include "tools/hlv3host/JsonText.h"
+#include "tools/hlv3host/GpuLimit.h"
+#include "tools/hlv3host/OutputFile.h"
+#include "tools/hlv3host/RenderReport.h"
 
 namespace {
 
@@ -67,10 +71,15 @@ RunFailure CheckPlan(const RenderOptions& o, bool demo, FramePlan* plan) {
     if (access(folder.c_str(), W_OK | X_OK) != 0) {
         return {2, o.output + ": the folder " + folder + " is not writable"};
     }
+    std::set<std::pair<dev_t, ino_t>> inputFiles;
     for (int n = o.firstFrame; n <= o.lastFrame; ++n) {
         plan->frames.push_back(n);
         plan->outputs.push_back(o.sequence ? FrameFileName(o.output, n) : o.output);
         plan->inputs.push_back(o.sequence ? FrameFileName(o.input, n) : o.input);
+        const std::string problem = OutputPathProblem(plan->outputs.back());
+        if (!problem.empty()) {
+            return {2, problem};
+        }
         if (demo) {
             continue;
         }
@@ -79,11 +88,34 @@ RunFailure CheckPlan(const RenderOptions& o, bool demo, FramePlan* plan) {
         if (access(in.c_str(), R_OK) != 0) {
             return {2, in + ": " + std::strerror(errno)};
         }
-        if (!CheckImageFile(in, &error)) {
+        plan->headers.emplace_back();
+        if (!CheckImageFile(in, &plan->headers.back(), &error)) {
             return {2, error};
         }
+        const ImageHeader& h = plan->headers.back();
+        const std::string size = FrameSizeProblem(in + ": the layer", h.width, h.height, 0);
+        const std::string stored =
+            FrameSizeProblem(in + ": the stored pixels", h.storedPixels, 1, 0);
+        if (!size.empty() || !stored.empty()) {
+            return {2, size.empty() ? stored : size};
+        }
+        struct stat st;
         if (plan->outputs.back() == in || SameFile(in, plan->outputs.back())) {
             return {2, in + ": the output would overwrite the input"};
+        }
+        if (stat(in.c_str(), &st) == 0) {
+            inputFiles.emplace(st.st_dev, st.st_ino);
+        }
+    }
+    // An output that is the input of another frame would be read after the
+    // effect wrote it.
+    for (size_t i = 0; i < plan->outputs.size() && !demo; ++i) {
+        struct stat st;
+        if (stat(plan->outputs[i].c_str(), &st) == 0 &&
+            inputFiles.count({st.st_dev, st.st_ino}) != 0) {
+            return {2, plan->outputs[i] + ": the output of frame " +
+                           std::to_string(plan->frames[i]) +
+                           " is the input of another frame of the range"};
         }
     }
     return {};
@@ -92,13 +124,16 @@ RunFailure CheckPlan(const RenderOptions& o, bool demo, FramePlan* plan) {
 void PrintRenderUsage(std::FILE* to) {
     std::fprintf(to,
                  "usage: hlv3host render --in IMAGE --out IMAGE [options]\n"
-                 "  --in FILE          input: .png (8 or 16 bits) or .exr (half or float);\n"
-                 "                     8-bit PNG renders in 8 bits, the others in 32-bit float\n"
+                 "  --in FILE          input: .png (8 or 16 bits, straight colour) or .exr\n"
+                 "                     (half or float, premultiplied colour)\n"
+                 "  --bpc 8|16|32      the project's bits per channel, the depth the effect\n"
+                 "                     renders at (default: 8 or 16 as the PNG, 32 for EXR)\n"
                  "  --out FILE         output: .png or .exr; holds the grown output, its\n"
                  "                     position in the layer stored in the file (PNG oFFs,\n"
                  "                     EXR data window)\n"
                  "  --depth N          output bits per channel: .png 8 or 16 (default 16 for a\n"
-                 "                     float render, else 8), .exr 32 (default) or 16 (half)\n"
+                 "                     16- or 32-bit render, else 8), .exr 32 (default) or\n"
+                 "                     16 (half)\n"
                  "  --crop             write exactly the layer's rectangle\n"
                  "  --set NAME=VALUE   set a parameter by its name (any case), e.g.\n"
                  "                     --set Position=40 --set \"Channels=Red & Green\";\n"
@@ -114,7 +149,8 @@ void PrintRenderUsage(std::FILE* to) {
                  "  --json             print the report as JSON (with an \"error\" field)\n"
                  "  -q, --quiet        no progress lines on standard error\n"
                  "Exit status: 0 done, 1 render or write failed, 2 bad arguments or input,\n"
-                 "130 interrupted (Ctrl-C stops a sequence after the current frame).\n");
+                 "130 interrupted (Ctrl-C, SIGTERM or SIGHUP stop after the frame in flight;\n"
+                 "a second one stops at once).\n");
 }
 
 void PrintDemoUsage(std::FILE* to) {
@@ -132,8 +168,7 @@ int BadArguments(int argc, char** argv, const std::string& message) {
     std::fprintf(stderr, "hlv3host: %s\n", message.c_str());
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--json") == 0) {
-            std::printf("{\n  \"written\": false,\n  \"error\": %s\n}\n",
-                        JsonString(message).c_str());
+            PrintJsonReport(stdout, {}, {2, message});
             break;
         }
     }
@@ -145,8 +180,8 @@ int ParseRenderOptions(int argc, char** argv, RenderOptions* o, bool demo) {
         const std::string a = argv[i];
         std::string value;
         const bool takesValue = a == "--in" || a == "--out" || a == "--set" || a == "--module" ||
-                                a == "--downsample" || a == "--depth" || a == "--frames" ||
-                                a == "--card" || a == "--renderer";
+                                a == "--downsample" || a == "--depth" || a == "--bpc" ||
+                                a == "--frames" || a == "--card" || a == "--renderer";
         if (takesValue) {
             if (i + 1 >= argc) {
                 return BadArguments(argc, argv, a + " needs a value");
@@ -171,9 +206,15 @@ int ParseRenderOptions(int argc, char** argv, RenderOptions* o, bool demo) {
                 return BadArguments(argc, argv, "--downsample takes a whole number 1 to 64");
             }
         } else if (a == "--depth") {
-            if (!ParseWhole(value, 8, 32, &o->depth)) {
+            if (!ParseWhole(value, 8, 32, &o->depth) ||
+                (o->depth != 8 && o->depth != 16 && o->depth != 32)) {
                 return BadArguments(argc, argv, "--depth takes 8, 16 or 32");
             }
+        } else if (a == "--bpc") {
+            if (value != "8" && value != "16" && value != "32") {
+                return BadArguments(argc, argv, "--bpc takes 8, 16 or 32");
+            }
+            o->bpc = std::atoi(value.c_str());
         } else if (a == "--frames" && !demo) {
             if (!ParseFrameRange(value, &o->firstFrame, &o->lastFrame)) {
                 return BadArguments(argc, argv, "--frames takes FIRST-LAST, e.g. 1-48");

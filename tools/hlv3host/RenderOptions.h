@@ -24,6 +24,7 @@ struct RenderOptions {
     std::vector<std::string> sets;
     int downsample = 1;
     int depth = 0;  // bits per channel of the output file; 0: the default for the format
+    int bpc = 0;    // the project's bits per channel (8, 16, 32); 0: the input file's
     bool adjustment = false;
     bool json = false;
     bool quiet = false;
@@ -48,6 +49,7 @@ struct FramePlan {
     std::vector<int> frames;
     std::vector<std::string> inputs;
     std::vector<std::string> outputs;
+    std::vector<ImageHeader> headers;  // of the inputs; none for demo
     ImageKind kind = ImageKind::kNone;
 };
 
@@ -62,7 +64,8 @@ void PrintDemoUsage(std::FILE* to);
 // is anywhere on the line, a JSON report with the error. Returns 2.
 int BadArguments(int argc, char** argv, const std::string& message);
 
-// Fills *plan from the options and checks the output's type, depth and
-// folder, the frame number fields and, for render, that every input exists,
-// is a readable image (header only) and is not the output.
+// Fills *plan from the options and checks the output's type, depth, folder
+// and name, the frame number fields and, for render, that every input
+// exists, is a readable image (header only) whose size this machine's memory
+// can take, and is no frame's output.
 RunFailure CheckPlan(const RenderOptions& o, bool demo, FramePlan* plan);

@@ -32,6 +32,7 @@ std::string FrameJson(const FrameReport& f, const std::string& indent) {
     add("frame", std::to_string(f.frame));
     add("input", JsonString(f.input));
     add("input_bits", std::to_string(f.inputBits));
+    add("render_bits", std::to_string(f.renderBits));
     add("pre_render_error", std::to_string(frame.preRenderErr));
     add("render_error", std::to_string(frame.err));
     add("renderer", JsonString(f.renderer));
@@ -70,6 +71,7 @@ void FrameText(std::FILE* out, const FrameReport& f) {
     const simhost::PreRenderOutcome& pre = frame.pre;
     const int flags = pre.output.flags;
     std::fprintf(out, "input               %s (%d bits)\n", f.input.c_str(), f.inputBits);
+    std::fprintf(out, "render depth        %d bits per channel\n", f.renderBits);
     std::fprintf(out, "host request        %s\n", RectText(pre.request.rect).c_str());
     if (!pre.checkouts.empty()) {
         std::fprintf(out, "input requested     %s\n",
@@ -96,25 +98,24 @@ void FrameText(std::FILE* out, const FrameReport& f) {
 
 }  // namespace
 
+void PrintJsonReport(std::FILE* out, const std::vector<FrameReport>& reports,
+                     const RunFailure& failure) {
+    size_t written = 0;
+    std::string frames;
+    for (const FrameReport& f : reports) {
+        written += f.file.empty() ? 0 : 1;
+        frames +=
+            (frames.empty() ? "\n    {\n" : ",\n    {\n") + FrameJson(f, "      ") + "\n    }";
+    }
+    const std::string error = failure.status == 0 ? "null" : JsonString(failure.message);
+    std::fprintf(out, "{\n  \"frames\": [%s],\n  \"frames_written\": %zu,\n  \"error\": %s\n}\n",
+                 frames.c_str(), written, error.c_str());
+}
+
 void PrintReport(const RenderOptions& o, std::FILE* out, const std::vector<FrameReport>& reports,
                  const RunFailure& failure) {
-    const std::string error = failure.status == 0 ? "null" : JsonString(failure.message);
     if (o.json) {
-        if (!o.sequence && reports.size() == 1) {
-            std::fprintf(out, "{\n%s,\n  \"error\": %s\n}\n", FrameJson(reports[0], "  ").c_str(),
-                         error.c_str());
-            return;
-        }
-        size_t written = 0;
-        std::string frames;
-        for (const FrameReport& f : reports) {
-            written += f.file.empty() ? 0 : 1;
-            frames +=
-                (frames.empty() ? "\n    {\n" : ",\n    {\n") + FrameJson(f, "      ") + "\n    }";
-        }
-        std::fprintf(out,
-                     "{\n  \"frames\": [%s],\n  \"frames_written\": %zu,\n  \"error\": %s\n}\n",
-                     frames.c_str(), written, error.c_str());
+        PrintJsonReport(out, reports, failure);
         return;
     }
     if (!o.sequence) {

@@ -15,6 +15,7 @@ struct FrameReport {
     int frame = 0;
     std::string input;
     int inputBits = 0;
+    int renderBits = 0;  // the project's bits per channel the frame rendered at
     simhost::RenderedFrame rendered;
     int fileBits = 0;
     PF_LRect fileRect = {};  // the written image in layer coordinates
@@ -24,9 +25,15 @@ struct FrameReport {
 };
 
 // The run's report on `out`: per frame for a still, a summary for a
-// sequence, or one JSON document with the failure as its "error" field.
+// sequence, or the JSON document.
 void PrintReport(const RenderOptions& o, std::FILE* out, const std::vector<FrameReport>& reports,
                  const RunFailure& failure);
+
+// The one JSON document of every run, whatever its outcome: "frames" (a list,
+// empty when none rendered), "frames_written" and "error" (null or the
+// failure's line).
+void PrintJsonReport(std::FILE* out, const std::vector<FrameReport>& reports,
+                     const RunFailure& failure);
 
 // A sequence's line after frame number `done` (1-based) of the plan: its
 // time, the time elapsed and an estimate of what is left. Nothing for a

@@ -89,6 +89,32 @@ size_t EditDistance(const std::string& a, const std::string& b) {
     return row[b.size()];
 }
 
+// For each definition, the names of the groups it lies in.
+std::vector<std::vector<std::string>> GroupsOf(const std::vector<PF_ParamDef>& defs) {
+    std::vector<std::vector<std::string>> of;
+    std::vector<std::string> open;
+    for (const PF_ParamDef& def : defs) {
+        if (def.param_type == PF_Param_GROUP_END && !open.empty()) {
+            open.pop_back();
+        }
+        of.push_back(open);
+        if (def.param_type == PF_Param_GROUP_START) {
+            open.push_back(def.name);
+        }
+    }
+    return of;
+}
+
+bool InGroup(const std::vector<std::string>& groups, const char* name) {
+    return std::find(groups.begin(), groups.end(), name) != groups.end();
+}
+
+// The Debug group's controls are kept for the projects that store them; no
+// frame reads them.
+bool ChangesNothing(const std::vector<std::string>& groups) {
+    return InGroup(groups, "Debug");
+}
+
 bool Settable(const PF_ParamDef& def) {
     switch (def.param_type) {
         case PF_Param_FLOAT_SLIDER:
@@ -106,8 +132,10 @@ bool Settable(const PF_ParamDef& def) {
 std::string UnknownName(const std::vector<PF_ParamDef>& defs, const std::string& name) {
     std::vector<std::pair<size_t, std::string>> near;
     const std::string wanted = Lower(name);
-    for (const PF_ParamDef& def : defs) {
-        if (!Settable(def)) {
+    const std::vector<std::vector<std::string>> groups = GroupsOf(defs);
+    for (size_t i = 0; i < defs.size(); ++i) {
+        const PF_ParamDef& def = defs[i];
+        if (!Settable(def) || ChangesNothing(groups[i])) {
             continue;
         }
         const size_t d = EditDistance(wanted, Lower(def.name));
@@ -145,24 +173,22 @@ bool ParseValue(const PF_ParamDef& def, const std::string& name, const std::stri
     switch (def.param_type) {
         case PF_Param_FLOAT_SLIDER: {
             // The limits are single precision; compare the value as the host
-            // stores it against them.
+            // stores it against them. A slider shown without decimals
+            // (precision 0) counts whole things.
             const double lo = def.u.fs_d.valid_min, hi = def.u.fs_d.valid_max;
+            const bool whole = def.u.fs_d.precision == 0;
             if (number && static_cast<float>(v) >= def.u.fs_d.valid_min &&
-                static_cast<float>(v) <= def.u.fs_d.valid_max) {
+                static_cast<float>(v) <= def.u.fs_d.valid_max && (!whole || v == std::floor(v))) {
                 *out = v;
                 return true;
             }
-            return range(lo, hi, false);
+            return range(lo, hi, whole);
         }
         case PF_Param_SLIDER:
             return range(def.u.sd.valid_min, def.u.sd.valid_max, true);
         case PF_Param_ANGLE:
-            if (!number) {
-                *error = "'" + text + "' is not a valid value for " + name + " (degrees)";
-                return false;
-            }
-            *out = v;
-            return true;
+            // The host keeps degrees in 16.16 fixed point.
+            return range(-32768.0, 32767.0, false);
         case PF_Param_CHECKBOX: {
             const std::string t = Lower(text);
             if (t == "on" || t == "true" || t == "yes" || t == "1") {
@@ -210,10 +236,15 @@ bool ParseSetting(const std::vector<PF_ParamDef>& defs, const std::string& setti
     }
     const std::string name = Trim(setting.substr(0, eq));
     const std::string text = Trim(setting.substr(eq + 1));
+    const std::vector<std::vector<std::string>> groups = GroupsOf(defs);
     for (size_t i = 0; i < defs.size(); ++i) {
         const PF_ParamDef& def = defs[i];
         if (name.empty() || Lower(name) != Lower(def.name)) {
             continue;
+        }
+        if (ChangesNothing(groups[i])) {
+            *error = std::string(def.name) + " is a debug control that changes nothing";
+            return false;
         }
         if (!Settable(def)) {
             *error = std::string(def.name) + " cannot be set from the command line";
@@ -255,26 +286,14 @@ std::vector<ParamRow> SettableParams(const std::vector<PF_ParamDef>& defs, bool 
     const char* const kPixels[] = {"Position", "Blur", "Aux Expansion", "Expansion Limit",
                                    "Left",     "Top",  "Right",         "Bottom"};
     std::vector<ParamRow> rows;
-    std::vector<std::string> groups;
-    for (const PF_ParamDef& def : defs) {
-        if (def.param_type == PF_Param_GROUP_START) {
-            groups.push_back(def.name);
-            continue;
-        }
-        if (def.param_type == PF_Param_GROUP_END) {
-            if (!groups.empty()) {
-                groups.pop_back();
-            }
-            continue;
-        }
-        const bool about = std::find(groups.begin(), groups.end(), "About") != groups.end();
-        const bool debug = std::find(groups.begin(), groups.end(), "Debug") != groups.end();
-        if (!Settable(def) || ((about || debug) && !all)) {
+    const std::vector<std::vector<std::string>> groups = GroupsOf(defs);
+    for (size_t i = 0; i < defs.size(); ++i) {
+        const PF_ParamDef& def = defs[i];
+        if (!Settable(def) || ChangesNothing(groups[i]) || (InGroup(groups[i], "About") && !all)) {
             continue;
         }
         ParamRow row;
         row.name = def.name;
-        row.inDebugGroup = debug;
         switch (def.param_type) {
             case PF_Param_FLOAT_SLIDER:
                 row.kind = "number";
@@ -290,6 +309,7 @@ std::vector<ParamRow> SettableParams(const std::vector<PF_ParamDef>& defs, bool 
             case PF_Param_ANGLE:
                 row.kind = "angle";
                 row.defaultText = Number(def.u.ad.dephault / 65536.0);
+                row.range = "-32768 to 32767";
                 row.unit = "degrees";
                 break;
             case PF_Param_CHECKBOX:

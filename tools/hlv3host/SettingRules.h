@@ -4,10 +4,11 @@
 // rules the host applies to values a user types: numbers inside the valid
 // range (out-of-range values are refused, not clamped, so that a typing slip
 // never renders silently with another value), whole numbers for integer
-// sliders, popups by choice text (any case) or by the 1-based position among
-// the real choices (separator lines are never selectable), checkboxes as
-// on/off, true/false, yes/no or 1/0. Names match in any case; an unknown name
-// gets the nearest real names as suggestions.
+// sliders and for float sliders shown without decimals, angles that 16.16
+// fixed point holds (-32768 to 32767 degrees), popups by choice text (any case) or by the 1-based
+// position among the real choices (separator lines are never selectable), checkboxes as on/off,
+// true/false, yes/no or 1/0. Names match in any case; an unknown name gets the nearest real names
+// as suggestions.
 //
 // The functions work on the definitions the host received at parameter
 // set-up (index i of `defs` is parameter i + 1) and keep no state.
@@ -39,10 +40,10 @@ struct ParamRow {
     std::string range;    // "-2000 to 2000"; empty where there is none
     std::string unit;     // "px", "%", "degrees", "samples"; empty where there is none
     std::string choices;  // "Red & Blue | Red & Green | ..."; popups only
-    bool inDebugGroup = false;
 };
 
 // The parameters a user can set, in the order of the controls. Groups,
-// buttons, unnamed rows and read-only rows are left out, and so are the rows
-// of the About and Debug groups unless `all` is set.
+// buttons, unnamed rows, read-only rows and the Debug group (whose controls
+// change nothing) are left out, and so is the About group unless `all` is
+// set.
 std::vector<ParamRow> SettableParams(const std::vector<PF_ParamDef>& defs, bool all);

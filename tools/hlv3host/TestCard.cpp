@@ -59,25 +59,26 @@ Rgba CardPixel(float x, float y, float w, float h) {
 
 }  // namespace
 
-simhost::Image MakeTestCard(A_long width, A_long height, bool isFloat) {
-    simhost::Image img =
-        isFloat ? simhost::Image::MakeFloat(width, height) : simhost::Image::Make8(width, height);
+simhost::Image MakeTestCard(A_long width, A_long height, int depth) {
+    simhost::Image img = depth == 32   ? simhost::Image::MakeFloat(width, height)
+                         : depth == 16 ? simhost::Image::Make16(width, height)
+                                       : simhost::Image::Make8(width, height);
     for (A_long y = 0; y < height; ++y) {
         for (A_long x = 0; x < width; ++x) {
             const Rgba c = CardPixel(x + 0.5f, y + 0.5f, static_cast<float>(width),
                                      static_cast<float>(height));
-            if (isFloat) {
-                PF_PixelFloat& p = img.AtFloat(x, y);
-                p.alpha = c.a;
-                p.red = c.r;
-                p.green = c.g;
-                p.blue = c.b;
+            if (depth == 32) {
+                img.AtFloat(x, y) = PF_PixelFloat{c.a, c.r, c.g, c.b};
+            } else if (depth == 16) {
+                const auto q = [](float v) {
+                    return static_cast<A_u_short>(std::lround(v * 32768.f));
+                };
+                img.At16(x, y) = PF_Pixel16{q(c.a), q(c.r), q(c.g), q(c.b)};
             } else {
-                PF_Pixel& p = img.At8(x, y);
-                p.alpha = static_cast<A_u_char>(std::lround(c.a * 255.f));
-                p.red = static_cast<A_u_char>(std::lround(c.r * 255.f));
-                p.green = static_cast<A_u_char>(std::lround(c.g * 255.f));
-                p.blue = static_cast<A_u_char>(std::lround(c.b * 255.f));
+                const auto q = [](float v) {
+                    return static_cast<A_u_char>(std::lround(v * 255.f));
+                };
+                img.At8(x, y) = PF_Pixel{q(c.a), q(c.r), q(c.g), q(c.b)};
             }
         }
     }

@@ -3,7 +3,8 @@
 // importing only system DLLs, and carrying the registration resource as type
 // "PIPL", id 16000, language 1033 with exactly the bytes in PIPL. Windows
 // falls back to another language at run time, so only this check proves the
-// language is right.
+// language is right. It also reads back the version resource Explorer shows
+// and fails unless its versions and names are those of host/Registration.h.
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -11,8 +12,12 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "host/Registration.h"
 #include "tools/pecheck/PEFile.h"
+#include "tools/pecheck/VersionInfo.h"
 
 namespace {
 
@@ -25,6 +30,61 @@ std::string Lower(std::string text) {
 int Fail(const std::string& module, const std::string& what) {
     std::fprintf(stderr, "hlv3_pecheck: %s: %s\n", module.c_str(), what.c_str());
     return 1;
+}
+
+constexpr uint32_t kVersionResourceType = 16;  // RT_VERSION
+
+// Why the module's version resource is not the one its users and support
+// must see; empty when it is. `shown` receives a one-line summary.
+std::string VersionProblem(const PEImage& image, std::string* shown) {
+    const PEResource* found = nullptr;
+    for (const PEResource& r : image.resources) {
+        if (r.type.text.empty() && r.type.id == kVersionResourceType) {
+            if (found != nullptr) {
+                return "more than one version resource";
+            }
+            found = &r;
+        }
+    }
+    if (found == nullptr) {
+        return "no version resource";
+    }
+    if (!found->name.text.empty() || found->name.id != 1 || found->language != 1033) {
+        return "version resource is " + PEResourceKeyText(found->name) + " language " +
+               std::to_string(found->language) + ", not #1 language 1033";
+    }
+    PEVersionInfo info;
+    std::string error;
+    if (!ParseVersionInfo(found->data, &info, &error)) {
+        return "version resource: " + error;
+    }
+    const std::string product = std::to_string(kVersionMajor) + "." +
+                                std::to_string(kVersionMinor) + "." + std::to_string(kVersionPatch);
+    const std::string file = product + "." + std::to_string(kVersionBuild);
+    if (VersionText(info.fileVersion) != file || VersionText(info.productVersion) != file) {
+        return "fixed versions " + VersionText(info.fileVersion) + " and " +
+               VersionText(info.productVersion) + " instead of " + file;
+    }
+    if (info.stringTable != "040904B0" || info.translations != std::vector<uint32_t>{0x04B00409}) {
+        return "strings are not in one English (United States) UTF-16 table";
+    }
+    const std::pair<const char*, std::string> expected[] = {{"CompanyName", kVendorName},
+                                                            {"ProductName", kEffectName},
+                                                            {"OriginalFilename", "HLV3.aex"},
+                                                            {"FileVersion", file},
+                                                            {"ProductVersion", product}};
+    for (const auto& [key, value] : expected) {
+        if (info.strings[key] != value) {
+            return std::string(key) + " is '" + info.strings[key] + "', not '" + value + "'";
+        }
+    }
+    if (info.strings["FileDescription"].empty() ||
+        info.strings["LegalCopyright"].find(kVendorName) == std::string::npos) {
+        return "FileDescription is empty or LegalCopyright does not name " +
+               std::string(kVendorName);
+    }
+    *shown = info.strings["ProductName"] + " " + file + ", " + info.strings["CompanyName"];
+    return {};
 }
 
 }  // namespace
@@ -83,7 +143,11 @@ int main(int argc, char** argv) {
     if (found != 1) {
         return Fail(module, std::to_string(found) + " PIPL resources instead of one");
     }
-    std::printf("hlv3_pecheck: %s: exports, imports and PIPL resource as required\n",
-                module.c_str());
+    std::string shown;
+    if (const std::string problem = VersionProblem(image, &shown); !problem.empty()) {
+        return Fail(module, problem);
+    }
+    std::printf("hlv3_pecheck: %s: exports, imports, PIPL and version resource (%s) as required\n",
+                module.c_str(), shown.c_str());
     return 0;
 }
