@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#if defined(__GNUC__) || defined(__clang__)
+#include "render/cpu/Bilinear.h"
+
+// The AVX2 code below is compiled for that processor alone and chosen at
+// run time; the rest of the module keeps to the baseline (SSE2 on x86-64).
+#if defined(HLV3_VEC4_SSE) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
 #endif
-
-#include "render/cpu/Bilinear.h"
 
 namespace cpu {
 
