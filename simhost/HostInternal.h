@@ -148,6 +148,11 @@ struct HostAccess {
     static void LayerWorld(Host& h, PF_LayerDef& layer);
 };
 
+// The host alive now, for a callback or suite function called under `key`;
+// a call with no host alive is reported and aborts, as a real host would
+// crash on a dangling table.
+Host& LiveHost(const char* key);
+
 // "name version" of a suite pair, for messages and keys.
 std::string SuiteKey(const std::string& name, A_long version);
 

@@ -17,15 +17,6 @@ namespace simhost {
 
 namespace {
 
-Host& CurrentOrDie(const char* key) {
-    Host* const host = Host::Current();
-    if (host == nullptr) {
-        std::fprintf(stderr, "simhost: %s called while no simulated host is alive\n", key);
-        std::abort();
-    }
-    return *host;
-}
-
 std::string ExceptionText(std::exception_ptr e) {
     try {
         std::rethrow_exception(e);
@@ -93,7 +84,7 @@ template <typename Pixel>
 PF_Err RunIterate(const char* key, PF_PixelFormat expected, PF_InData* in_data, A_long base,
                   A_long final, PF_EffectWorld* src, const PF_Rect* area, void* refcon,
                   PF_Err (*fn)(void*, A_long, A_long, Pixel*, Pixel*), PF_EffectWorld* dst) {
-    Host& host = CurrentOrDie(key);
+    Host& host = LiveHost(key);
     if (const PF_Err err = host.Enter(key))
         return err;
     if (in_data == nullptr || host.InDataOf(in_data->effect_ref) == nullptr) {
@@ -206,7 +197,7 @@ PF_Err Iterate16(PF_InData* in_data, A_long base, A_long final, PF_EffectWorld* 
 template <const char* K>
 PF_Err IterateGeneric(A_long iterations, void* refcon,
                       PF_Err (*fn)(void*, A_long, A_long, A_long)) {
-    Host& host = CurrentOrDie(K);
+    Host& host = LiveHost(K);
     if (const PF_Err err = host.Enter(K))
         return err;
     if (fn == nullptr || iterations < -1) {

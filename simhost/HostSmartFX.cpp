@@ -23,17 +23,13 @@ AEGP_LayerH EffectLayer() {
 }
 
 Host::Command* Begin(PF_ProgPtr effect_ref, const char* key, PF_Err* err) {
-    Host* const host = Host::Current();
-    if (host == nullptr) {
-        std::fprintf(stderr, "simhost: %s called while no simulated host is alive\n", key);
-        std::abort();
-    }
-    Host::Command* const command = host->CommandOf(effect_ref, key);
+    Host& host = LiveHost(key);
+    Host::Command* const command = host.CommandOf(effect_ref, key);
     if (command == nullptr) {
         *err = PF_Err_BAD_CALLBACK_PARAM;
         return nullptr;
     }
-    *err = host->Enter(key);
+    *err = host.Enter(key);
     return *err == 0 ? command : nullptr;
 }
 
@@ -297,15 +293,6 @@ bool KnownLayer(Host& host, AEGP_LayerH layer, const char* key) {
         return true;
     host.Violation(std::string(key) + " called with a layer handle the host never gave out");
     return false;
-}
-
-Host& LiveHost(const char* key) {
-    Host* const host = Host::Current();
-    if (host == nullptr) {
-        std::fprintf(stderr, "simhost: %s called while no simulated host is alive\n", key);
-        std::abort();
-    }
-    return *host;
 }
 
 A_Err GetLayerFlags(AEGP_LayerH layer, AEGP_LayerFlags* flags) {

@@ -11,12 +11,6 @@
 
 namespace simhost {
 
-namespace {
-
-// SP error values the basic suite answers with.
-constexpr A_long kSPSuiteNotFound = 0x53214664;  // 'S!Fd'
-constexpr A_long kSPBadParameter = 0x5061726D;   // 'Parm'
-
 Host& LiveHost(const char* key) {
     Host* const host = Host::Current();
     if (host == nullptr) {
@@ -25,6 +19,12 @@ Host& LiveHost(const char* key) {
     }
     return *host;
 }
+
+namespace {
+
+// SP error values the basic suite answers with.
+constexpr A_long kSPSuiteNotFound = 0x53214664;  // 'S!Fd'
+constexpr A_long kSPBadParameter = 0x5061726D;   // 'Parm'
 
 SPErr SPAcquireSuite(const char* name, int32 version, const void** suite);
 SPErr SPReleaseSuite(const char* name, int32 version);

@@ -15,15 +15,6 @@ namespace simhost {
 
 namespace {
 
-Host& Live(const char* key) {
-    Host* const host = Host::Current();
-    if (host == nullptr) {
-        std::fprintf(stderr, "simhost: %s called while no simulated host is alive\n", key);
-        std::abort();
-    }
-    return *host;
-}
-
 // ---- handles ----------------------------------------------------------------------
 
 Host::HandleRec* FindHandle(Host& host, PF_Handle handle) {
@@ -34,7 +25,7 @@ Host::HandleRec* FindHandle(Host& host, PF_Handle handle) {
 
 template <const char* K>
 PF_Handle NewHandle(A_HandleSize size) {
-    Host& host = Live(K);
+    Host& host = LiveHost(K);
     if (host.Enter(K) != 0)
         return nullptr;
     auto rec = std::make_unique<Host::HandleRec>();
@@ -53,7 +44,7 @@ PF_Handle NewHandle(A_HandleSize size) {
 
 template <const char* K>
 void* LockHandle(PF_Handle handle) {
-    Host& host = Live(K);
+    Host& host = LiveHost(K);
     if (host.Enter(K) != 0)
         return nullptr;
     std::lock_guard<std::recursive_mutex> lock(HostAccess::Mutex(host));
@@ -69,7 +60,7 @@ void* LockHandle(PF_Handle handle) {
 
 template <const char* K>
 void UnlockHandle(PF_Handle handle) {
-    Host& host = Live(K);
+    Host& host = LiveHost(K);
     if (host.Enter(K) != 0)
         return;
     std::lock_guard<std::recursive_mutex> lock(HostAccess::Mutex(host));
@@ -85,7 +76,7 @@ void UnlockHandle(PF_Handle handle) {
 
 template <const char* K>
 void DisposeHandle(PF_Handle handle) {
-    Host& host = Live(K);
+    Host& host = LiveHost(K);
     if (host.Enter(K) != 0)
         return;
     std::lock_guard<std::recursive_mutex> lock(HostAccess::Mutex(host));
@@ -102,7 +93,7 @@ void DisposeHandle(PF_Handle handle) {
 
 template <const char* K>
 A_HandleSize HandleSizeOf(PF_Handle handle) {
-    Host& host = Live(K);
+    Host& host = LiveHost(K);
     if (host.Enter(K) != 0)
         return 0;
     std::lock_guard<std::recursive_mutex> lock(HostAccess::Mutex(host));
@@ -116,7 +107,7 @@ A_HandleSize HandleSizeOf(PF_Handle handle) {
 
 template <const char* K>
 PF_Err ResizeHandle(A_HandleSize size, PF_Handle* handle) {
-    Host& host = Live(K);
+    Host& host = LiveHost(K);
     if (const PF_Err err = host.Enter(K))
         return err;
     std::lock_guard<std::recursive_mutex> lock(HostAccess::Mutex(host));
@@ -153,7 +144,7 @@ size_t KnownBufferSize(Host& host, const char* p) {
 
 template <const char* K>
 int Sprintf(A_char* buffer, const A_char* format, ...) {
-    Host& host = Live(K);
+    Host& host = LiveHost(K);
     if (host.Enter(K) != 0)
         return -1;
     if (buffer == nullptr || format == nullptr) {
@@ -182,7 +173,7 @@ int Sprintf(A_char* buffer, const A_char* format, ...) {
 
 template <const char* K>
 A_char* Strcpy(A_char* dst, const A_char* src) {
-    Host& host = Live(K);
+    Host& host = LiveHost(K);
     if (host.Enter(K) != 0)
         return nullptr;
     if (dst == nullptr || src == nullptr) {
@@ -204,13 +195,13 @@ A_char* Strcpy(A_char* dst, const A_char* src) {
 #define SIMHOST_MATH1(fn)            \
     template <const char* K>         \
     A_FpLong Math_##fn(A_FpLong x) { \
-        Live(K).Enter(K);            \
+        LiveHost(K).Enter(K);        \
         return std::fn(x);           \
     }
 #define SIMHOST_MATH2(fn)                        \
     template <const char* K>                     \
     A_FpLong Math_##fn(A_FpLong x, A_FpLong y) { \
-        Live(K).Enter(K);                        \
+        LiveHost(K).Enter(K);                    \
         return std::fn(x, y);                    \
     }
 SIMHOST_MATH1(atan)

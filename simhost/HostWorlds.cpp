@@ -16,20 +16,10 @@ namespace simhost {
 
 namespace {
 
-Host* CurrentOrDie() {
-    Host* const host = Host::Current();
-    if (host == nullptr) {
-        std::fprintf(stderr,
-                     "simhost: a world function was called while no simulated host is alive\n");
-        std::abort();
-    }
-    return host;
-}
-
 // Resolves the effect_ref and enters `key`. Null (with the error in *err)
 // when the call must end here.
 Host::Command* Begin(PF_ProgPtr effect_ref, const char* key, PF_Err* err) {
-    Host::Command* const command = CurrentOrDie()->CommandOf(effect_ref, key);
+    Host::Command* const command = LiveHost(key).CommandOf(effect_ref, key);
     if (command == nullptr) {
         *err = PF_Err_BAD_CALLBACK_PARAM;
         return nullptr;
@@ -189,7 +179,7 @@ PF_Err DisposeWorld(Host& host, PF_EffectWorld* world, const char* key) {
 // An injected failure is what the effect sees, but the world is disposed all
 // the same, so the failure does not turn into a leak report.
 PF_Err DisposeWorldCall(PF_ProgPtr effect_ref, PF_EffectWorld* world, const char* key) {
-    Host::Command* const command = CurrentOrDie()->CommandOf(effect_ref, key);
+    Host::Command* const command = LiveHost(key).CommandOf(effect_ref, key);
     if (command == nullptr)
         return PF_Err_BAD_CALLBACK_PARAM;
     const PF_Err injected = command->host->Enter(key);
@@ -230,7 +220,7 @@ PF_Err SuiteDisposeWorld(PF_ProgPtr effect_ref, PF_EffectWorld* world) {
 
 PF_Err SuiteGetPixelFormat(const PF_EffectWorld* world, PF_PixelFormat* format) {
     constexpr const char* key = "PF World Suite 2.PF_GetPixelFormat";
-    Host& host = *CurrentOrDie();
+    Host& host = LiveHost(key);
     if (const PF_Err err = host.Enter(key))
         return err;
     if (format == nullptr) {
