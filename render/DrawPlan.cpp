@@ -41,3 +41,13 @@ int64_t CountFrameSamples(const RenderSettings& s) {
     const int64_t n = std::max(0, s.sampleCount);
     return 1 + n + (s.blurEnabled ? 2 : 0) + (UsesSourceSum(s) ? n : 0) + 1;
 }
+
+int ReportDraw(DrawProgress* p, int samples, const std::function<int(int, int)>& check) {
+    p->done += samples;
+    if (!check) {
+        return 0;
+    }
+    const int64_t unit = p->total / INT32_MAX + 1;
+    return check(static_cast<int>(std::min(p->done, p->total) / unit),
+                 static_cast<int>(p->total / unit));
+}

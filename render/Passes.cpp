@@ -19,16 +19,12 @@ const RectF kUnusedRect = {0.0, 0.0, 1.0, 1.0};
 
 // Counts a finished draw of `samples` samples and asks the frame's check
 // whether to go on. The GPU is waited for first, so that the check sees real
-// progress and a cancelled frame stops within one draw. A frame of more than
-// INT_MAX samples is reported in coarser units.
+// progress and a cancelled frame stops within one draw.
 void AfterDraw(FrameDraws* d, int samples) {
-    d->done += samples;
     if (d->check) {
         glFinish();
-        const int64_t unit = d->total / INT32_MAX + 1;
-        d->err = d->check(static_cast<int>(std::min(d->done, d->total) / unit),
-                          static_cast<int>(d->total / unit));
     }
+    d->err = ReportDraw(&d->progress, samples, d->check);
 }
 
 // One full-target draw of `program` taking `samples` samples, unless the
@@ -107,25 +103,24 @@ const PX_FBO* FrameOutput(const FrameTargets& t) {
 
 void DrawInShares(const PX_FBO* target, GLuint program, UniformMap* u, int samples, int perDraw,
                   FrameDraws* d) {
-    for (int first = 1; first <= samples && d->err == 0; first += perDraw) {
+    ForEachShare(samples, perDraw, [&](int first, int count) {
+        if (d->err != 0) {
+            return false;
+        }
         if (first > 1) {
             glEnable(GL_BLEND);
             glBlendEquation(GL_FUNC_ADD);
             glBlendFunc(GL_ONE, GL_ONE);
         }
         (*u)["firstL"] = IVEC(first);
-        const int count = std::min(perDraw, samples - first + 1);
         (*u)["countL"] = IVEC(count);
         Draw(target, program, *u, 0, kUnusedRect, d, count);
         if (first > 1) {
             glBlendFunc(GL_ONE, GL_ZERO);
             glDisable(GL_BLEND);
         }
-        // The last share may start near INT_MAX: stop before the counter wraps.
-        if (samples - first < perDraw) {
-            break;
-        }
-    }
+        return true;
+    });
 }
 
 namespace {
@@ -239,7 +234,7 @@ int RunAllPasses(const GLPrograms& p, const RenderSettings& s, FrameTargets* t,
                  const DrawCheck& check, const StepTimer& timing) {
     FrameDraws d;
     d.check = check;
-    d.total = CountFrameSamples(s);
+    d.progress.total = CountFrameSamples(s);
     UniformMap uniforms;
     const auto step = [&](FrameStep name, PassFunction pass) {
         if (timing) {

@@ -20,8 +20,7 @@ using DrawCheck = std::function<int(int done, int total)>;
 // without a sample loop) and make no draw once `err` is set.
 struct FrameDraws {
     DrawCheck check;
-    int64_t done = 0;
-    int64_t total = 0;  // CountFrameSamples
+    DrawProgress progress;
     int err = 0;
 };
 

@@ -25,8 +25,7 @@ constexpr int kMinBands = 8;  // small frames still go to several threads
 // them for the GL backend.
 struct CpuRun {
     const FrameHooks& hooks;
-    int64_t done = 0;
-    int64_t total = 0;  // CountFrameSamples, as the GL backend reports progress
+    DrawProgress progress;
     int err = 0;
 
     // Runs rows(y0, y1) over `height` rows in bands; keeps the first error.
@@ -45,13 +44,10 @@ struct CpuRun {
                                 : ParallelForOnHardwareThreads(bands, body);
     }
     // Counts a finished draw of `samples` samples and asks the check whether
-    // to go on, in the GL backend's units.
+    // to go on, as the GL backend does.
     void AfterDraw(int samples) {
-        done += samples;
-        if (err == 0 && hooks.check) {
-            const int64_t unit = total / INT32_MAX + 1;
-            err = hooks.check(static_cast<int>(std::min(done, total) / unit),
-                              static_cast<int>(total / unit));
+        if (err == 0) {
+            err = ReportDraw(&progress, samples, hooks.check);
         }
     }
     void Time(FrameStep step, bool finished) const {
@@ -64,17 +60,18 @@ struct CpuRun {
 // A sampling loop of `samples` in draws of `perDraw`, each adding its share.
 template <typename Draw>
 void InShares(CpuRun* run, int samples, int perDraw, Draw draw) {
-    for (int first = 1; first <= samples && run->err == 0; first += perDraw) {
+    ForEachShare(samples, perDraw, [&](int first, int count) {
+        if (run->err != 0) {
+            return false;
+        }
         cpu::AberrateShare share;
         share.first = first;
-        share.count = std::min(perDraw, samples - first + 1);
+        share.count = count;
         share.add = first > 1;
         draw(share);
-        run->AfterDraw(share.count);
-        if (samples - first < perDraw) {
-            break;  // the last share may start near INT_MAX
-        }
-    }
+        run->AfterDraw(count);
+        return true;
+    });
 }
 
 void ClearView(const ImageView& view) {
@@ -95,8 +92,7 @@ FrameResult RenderFrameCPU(const FrameRequest& request, const FrameHooks& hooks)
     const int height = output.height;
     const bool mirror = s.repeatEdges;
 
-    CpuRun run{hooks};
-    run.total = CountFrameSamples(s);
+    CpuRun run{hooks, DrawProgress{0, CountFrameSamples(s)}, 0};
     run.Time(FrameStep::kTargets, false);
     CpuImage f0 = MakeCpuImage(input.width, input.height, mirror);
     CpuImage f1 = MakeCpuImage(width, height, mirror);
