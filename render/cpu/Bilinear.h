@@ -22,6 +22,15 @@ inline int MirrorIndex(int i, int size) {
     return r < size ? r : period - 1 - r;
 }
 
+// Where index i of an axis of `size` reads: the image's own texel, its
+// mirror image, or (-1) the transparent border.
+inline int WrapIndex(bool mirror, int i, int size) {
+    if (i >= 0 && i < size) {
+        return i;
+    }
+    return mirror ? MirrorIndex(i, size) : -1;
+}
+
 // Floor of a texel position as an int, kept within a range where index
 // arithmetic cannot overflow (far outside, every read is the border or a
 // mirrored texel anyway).

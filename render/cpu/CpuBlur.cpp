@@ -40,15 +40,6 @@ int Reach(int steps, float stridePixels, int length) {
     return FloorIndex(static_cast<float>(steps) * stride * static_cast<float>(length)) + 2;
 }
 
-// The texel of src at index i along an axis of `size`, as the wrap mode reads
-// it: -1 for the transparent border.
-int Wrapped(const CpuImage& src, int i, int size) {
-    if (i >= 0 && i < size) {
-        return i;
-    }
-    return src.mirror ? MirrorIndex(i, size) : -1;
-}
-
 }  // namespace
 
 BlurTaps MakeBlurTaps(const RenderSettings& s, int length) {
@@ -95,7 +86,7 @@ void BlurWRows(const BlurTaps& taps, const CpuImage& src, CpuImage* dst, int y0,
                 }
             } else {
                 for (int k = 0; k < taps.count; ++k) {
-                    const int i = Wrapped(src, lo + k, w);
+                    const int i = WrapIndex(src.mirror, lo + k, w);
                     if (i >= 0) {
                         sum += Vec4::Load(weights + k * 4) * Vec4::Load(in + std::size_t(i) * 4);
                     }
@@ -112,7 +103,7 @@ void BlurHRows(const BlurTaps& taps, const CpuImage& src, CpuImage* dst, int y0,
         float* out = dst->Row(y);
         std::fill(out, out + n, 0.0f);
         for (int k = 0; k < taps.count; ++k) {
-            const int row = Wrapped(src, y + taps.first + k, src.height);
+            const int row = WrapIndex(src.mirror, y + taps.first + k, src.height);
             if (row < 0) {
                 continue;
             }

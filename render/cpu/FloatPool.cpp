@@ -66,8 +66,4 @@ FloatBuffer TakeFloats(std::size_t count) {
     return FloatBuffer(new (std::nothrow) float[count], ReturnToPool{count});
 }
 
-std::size_t KeptBytes() {
-    return pool.bytes;
-}
-
 }  // namespace cpu

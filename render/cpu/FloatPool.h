@@ -23,7 +23,4 @@ using FloatBuffer = std::unique_ptr<float[], ReturnToPool>;
 // new one. Null when the allocation fails (never throws).
 FloatBuffer TakeFloats(std::size_t count);
 
-// The bytes the calling thread keeps in its pool now.
-std::size_t KeptBytes();
-
 }  // namespace cpu

@@ -124,6 +124,7 @@ FrameResult RenderFrameCPU(const FrameRequest& request, const FrameHooks& hooks)
         planeA = cpu::MakePairPlane(width, height, mirror);
         planeB = cpu::MakePairPlane(width, height, mirror);
         if (!planeA.values || !planeB.values) {
+            run.Time(FrameStep::kAberrate, true);
             return {FrameStatus::kNoTargets, 0};
         }
         run.Bands(cpu::PairPlaneRows(planeA), [&](int y0, int y1) {
@@ -170,6 +171,7 @@ FrameResult RenderFrameCPU(const FrameRequest& request, const FrameHooks& hooks)
         cpu::PairPlane rg = cpu::MakePairPlane(width, height, mirror);
         cpu::PairPlane ba = cpu::MakePairPlane(width, height, mirror);
         if (!rg.values || !ba.values) {
+            run.Time(FrameStep::kPostProcess, true);
             return {FrameStatus::kNoTargets, 0};
         }
         run.Bands(cpu::PairPlaneRows(rg), [&](int y0, int y1) {

@@ -32,11 +32,7 @@ PairPlane MakePairPlane(int width, int height, bool mirror) {
 void FillPairRows(const CpuImage& src, int first, int second, PairPlane* plane, int y0, int y1) {
     const int m = PairPlane::kMargin;
     const int w = plane->width;
-    // Where index i of an axis of `size` reads: the image's own texel, its
-    // mirror image, or (-1) the transparent border.
-    const auto wrapped = [plane](int i, int size) {
-        return i >= 0 && i < size ? i : plane->mirror ? MirrorIndex(i, size) : -1;
-    };
+    const auto wrapped = [plane](int i, int size) { return WrapIndex(plane->mirror, i, size); };
     for (int row = y0; row < y1; ++row) {
         const int y = row + PairPlane::kZeroRow;
         float* out = plane->At(-m, y);

@@ -27,18 +27,12 @@ struct PairPlane {
     static constexpr int kMargin = 2;
     static constexpr int kZeroRow = -kMargin - 1;
 
-    // Texel (x, y), x from -kMargin to width + kMargin - 1, y from kZeroRow
-    // to height + kMargin - 1.
-    // Where texel (x, y) starts in values.
+    // Where texel (x, y) starts in values, x from -kMargin to width +
+    // kMargin - 1, y from kZeroRow to height + kMargin - 1.
     std::size_t Offset(int x, int y) const {
         return std::size_t(y - kZeroRow) * stride + std::size_t(x + kMargin) * 2;
     }
-    const float* At(int x, int y) const {
-        return values.get() + std::size_t(y - kZeroRow) * stride + std::size_t(x + kMargin) * 2;
-    }
-    float* At(int x, int y) {
-        return values.get() + std::size_t(y - kZeroRow) * stride + std::size_t(x + kMargin) * 2;
-    }
+    float* At(int x, int y) { return values.get() + Offset(x, y); }
 };
 
 // Allocates a plane for a width x height image, not filled; no values when
