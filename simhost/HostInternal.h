@@ -153,6 +153,12 @@ struct HostAccess {
 // crash on a dangling table.
 Host& LiveHost(const char* key);
 
+// Starts a callback that names its command by `effect_ref`: the command, with
+// `key` entered (counted, faults applied). Null with *err set when the
+// reference names no command in flight (PF_Err_BAD_CALLBACK_PARAM) or an
+// injected fault answers.
+Host::Command* BeginCall(PF_ProgPtr effect_ref, const char* key, PF_Err* err);
+
 // "name version" of a suite pair, for messages and keys.
 std::string SuiteKey(const std::string& name, A_long version);
 

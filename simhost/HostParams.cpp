@@ -107,15 +107,11 @@ Host& HostOf(Host::Command* command) {
 PF_Err CheckoutParam(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long what_time, A_long time_step,
                      A_u_long time_scale, PF_ParamDef* param) {
     constexpr const char* key = "inter.checkout_param";
-    Host* const current = Host::Current();
-    if (current == nullptr)
-        std::abort();
-    Host::Command* const command = current->CommandOf(effect_ref, key);
+    PF_Err entered = PF_Err_NONE;
+    Host::Command* const command = BeginCall(effect_ref, key, &entered);
     if (command == nullptr)
-        return PF_Err_BAD_CALLBACK_PARAM;
+        return entered;
     Host& host = HostOf(command);
-    if (const PF_Err err = host.Enter(key))
-        return err;
     if (param == nullptr) {
         host.Violation("inter.checkout_param called with a null definition");
         return PF_Err_BAD_CALLBACK_PARAM;
@@ -141,15 +137,11 @@ PF_Err CheckoutParam(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long what_tim
 
 PF_Err CheckinParam(PF_ProgPtr effect_ref, PF_ParamDef* param) {
     constexpr const char* key = "inter.checkin_param";
-    Host* const current = Host::Current();
-    if (current == nullptr)
-        std::abort();
-    Host::Command* const command = current->CommandOf(effect_ref, key);
+    PF_Err entered = PF_Err_NONE;
+    Host::Command* const command = BeginCall(effect_ref, key, &entered);
     if (command == nullptr)
-        return PF_Err_BAD_CALLBACK_PARAM;
+        return entered;
     Host& host = HostOf(command);
-    if (const PF_Err err = host.Enter(key))
-        return err;
     std::lock_guard<std::recursive_mutex> lock(HostAccess::Mutex(host));
     auto& checkouts = HostAccess::ParamCheckouts(host);
     for (auto it = checkouts.rbegin(); it != checkouts.rend(); ++it) {
@@ -174,15 +166,11 @@ const char* KeepString(Host& host, const char* text) {
 
 PF_Err AddParam(PF_ProgPtr effect_ref, PF_ParamIndex index, PF_ParamDefPtr def) {
     constexpr const char* key = "inter.add_param";
-    Host* const current = Host::Current();
-    if (current == nullptr)
-        std::abort();
-    Host::Command* const command = current->CommandOf(effect_ref, key);
+    PF_Err entered = PF_Err_NONE;
+    Host::Command* const command = BeginCall(effect_ref, key, &entered);
     if (command == nullptr)
-        return PF_Err_BAD_CALLBACK_PARAM;
+        return entered;
     Host& host = HostOf(command);
-    if (const PF_Err err = host.Enter(key))
-        return err;
     if (command->cmd != PF_Cmd_PARAMS_SETUP) {
         host.Violation("inter.add_param called outside PARAMS_SETUP (command " +
                        std::to_string(command->cmd) + ")");
@@ -235,14 +223,10 @@ PF_Err AddParam(PF_ProgPtr effect_ref, PF_ParamIndex index, PF_ParamDefPtr def) 
 
 PF_Err Abort(PF_ProgPtr effect_ref) {
     constexpr const char* key = "inter.abort";
-    Host* const current = Host::Current();
-    if (current == nullptr)
-        std::abort();
-    Host::Command* const command = current->CommandOf(effect_ref, key);
+    PF_Err entered = PF_Err_NONE;
+    Host::Command* const command = BeginCall(effect_ref, key, &entered);
     if (command == nullptr)
-        return PF_Err_BAD_CALLBACK_PARAM;
-    if (const PF_Err err = HostOf(command).Enter(key))
-        return err;
+        return entered;
     Host& host = HostOf(command);
     const int cancelAt = host.settings.cancelAtAbortCall;
     const bool cancelled = cancelAt > 0 && host.CallCount(key) >= cancelAt;
@@ -251,14 +235,10 @@ PF_Err Abort(PF_ProgPtr effect_ref) {
 
 PF_Err Progress(PF_ProgPtr effect_ref, A_long count, A_long total) {
     constexpr const char* key = "inter.progress";
-    Host* const current = Host::Current();
-    if (current == nullptr)
-        std::abort();
-    Host::Command* const command = current->CommandOf(effect_ref, key);
+    PF_Err entered = PF_Err_NONE;
+    Host::Command* const command = BeginCall(effect_ref, key, &entered);
     if (command == nullptr)
-        return PF_Err_BAD_CALLBACK_PARAM;
-    if (const PF_Err err = HostOf(command).Enter(key))
-        return err;
+        return entered;
     Host& host = HostOf(command);
     if (count < 0 || total <= 0 || count > total)
         host.Violation("inter.progress reported " + std::to_string(count) + " of " +
@@ -274,15 +254,11 @@ PF_Err Progress(PF_ProgPtr effect_ref, A_long count, A_long total) {
 
 PF_Err RegisterUI(PF_ProgPtr effect_ref, PF_CustomUIInfo* info) {
     constexpr const char* key = "inter.register_ui";
-    Host* const current = Host::Current();
-    if (current == nullptr)
-        std::abort();
-    Host::Command* const command = current->CommandOf(effect_ref, key);
+    PF_Err entered = PF_Err_NONE;
+    Host::Command* const command = BeginCall(effect_ref, key, &entered);
     if (command == nullptr)
-        return PF_Err_BAD_CALLBACK_PARAM;
+        return entered;
     Host& host = HostOf(command);
-    if (const PF_Err err = host.Enter(key))
-        return err;
     if (info == nullptr) {
         host.Violation("inter.register_ui called with a null PF_CustomUIInfo");
         return PF_Err_BAD_CALLBACK_PARAM;

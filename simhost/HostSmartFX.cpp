@@ -22,17 +22,6 @@ AEGP_LayerH EffectLayer() {
     return reinterpret_cast<AEGP_LayerH>(&g_layerBox);
 }
 
-Host::Command* Begin(PF_ProgPtr effect_ref, const char* key, PF_Err* err) {
-    Host& host = LiveHost(key);
-    Host::Command* const command = host.CommandOf(effect_ref, key);
-    if (command == nullptr) {
-        *err = PF_Err_BAD_CALLBACK_PARAM;
-        return nullptr;
-    }
-    *err = host.Enter(key);
-    return *err == 0 ? command : nullptr;
-}
-
 bool Inside(const PF_LRect& inner, const PF_LRect& outer) {
     return IsEmpty(inner) || (inner.left >= outer.left && inner.top >= outer.top &&
                               inner.right <= outer.right && inner.bottom <= outer.bottom);
@@ -45,7 +34,7 @@ PF_Err CheckoutLayer(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long checkout
                      A_u_long time_scale, PF_CheckoutResult* result) {
     constexpr const char* key = "prerender.checkout_layer";
     PF_Err err = 0;
-    Host::Command* const command = Begin(effect_ref, key, &err);
+    Host::Command* const command = BeginCall(effect_ref, key, &err);
     if (command == nullptr)
         return err;
     Host& host = *command->host;
@@ -87,7 +76,7 @@ PF_Err CheckoutLayer(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long checkout
 PF_Err GuidMixIn(PF_ProgPtr effect_ref, A_u_long size, const void* buffer) {
     constexpr const char* key = "prerender.GuidMixInPtr";
     PF_Err err = 0;
-    Host::Command* const command = Begin(effect_ref, key, &err);
+    Host::Command* const command = BeginCall(effect_ref, key, &err);
     if (command == nullptr)
         return err;
     Host& host = *command->host;
@@ -162,7 +151,7 @@ bool AwaitDependency(Host& host, Host::DependencyRec& dep, const char* key) {
 PF_Err CheckoutLayerPixels(PF_ProgPtr effect_ref, A_long checkout_id, PF_EffectWorld** pixels) {
     constexpr const char* key = "smartrender.checkout_layer_pixels";
     PF_Err err = 0;
-    Host::Command* const command = Begin(effect_ref, key, &err);
+    Host::Command* const command = BeginCall(effect_ref, key, &err);
     if (command == nullptr)
         return err;
     Host& host = *command->host;
@@ -216,7 +205,7 @@ PF_Err CheckoutLayerPixels(PF_ProgPtr effect_ref, A_long checkout_id, PF_EffectW
 PF_Err CheckinLayerPixels(PF_ProgPtr effect_ref, A_long checkout_id) {
     constexpr const char* key = "smartrender.checkin_layer_pixels";
     PF_Err err = 0;
-    Host::Command* const command = Begin(effect_ref, key, &err);
+    Host::Command* const command = BeginCall(effect_ref, key, &err);
     if (command == nullptr)
         return err;
     Host& host = *command->host;
@@ -236,7 +225,7 @@ PF_Err CheckinLayerPixels(PF_ProgPtr effect_ref, A_long checkout_id) {
 PF_Err CheckoutOutput(PF_ProgPtr effect_ref, PF_EffectWorld** output) {
     constexpr const char* key = "smartrender.checkout_output";
     PF_Err err = 0;
-    Host::Command* const command = Begin(effect_ref, key, &err);
+    Host::Command* const command = BeginCall(effect_ref, key, &err);
     if (command == nullptr)
         return err;
     Host& host = *command->host;
@@ -275,7 +264,7 @@ PF_Err CheckoutOutput(PF_ProgPtr effect_ref, PF_EffectWorld** output) {
 A_Err GetEffectLayer(PF_ProgPtr effect_ref, AEGP_LayerH* layer) {
     constexpr const char* key = "AEGP PF Interface Suite 1.AEGP_GetEffectLayer";
     PF_Err err = 0;
-    Host::Command* const command = Begin(effect_ref, key, &err);
+    Host::Command* const command = BeginCall(effect_ref, key, &err);
     if (layer != nullptr)
         *layer = nullptr;
     if (command == nullptr)

@@ -20,6 +20,16 @@ Host& LiveHost(const char* key) {
     return *host;
 }
 
+Host::Command* BeginCall(PF_ProgPtr effect_ref, const char* key, PF_Err* err) {
+    Host::Command* const command = LiveHost(key).CommandOf(effect_ref, key);
+    if (command == nullptr) {
+        *err = PF_Err_BAD_CALLBACK_PARAM;
+        return nullptr;
+    }
+    *err = command->host->Enter(key);
+    return *err == PF_Err_NONE ? command : nullptr;
+}
+
 namespace {
 
 // SP error values the basic suite answers with.

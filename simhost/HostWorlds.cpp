@@ -16,18 +16,6 @@ namespace simhost {
 
 namespace {
 
-// Resolves the effect_ref and enters `key`. Null (with the error in *err)
-// when the call must end here.
-Host::Command* Begin(PF_ProgPtr effect_ref, const char* key, PF_Err* err) {
-    Host::Command* const command = LiveHost(key).CommandOf(effect_ref, key);
-    if (command == nullptr) {
-        *err = PF_Err_BAD_CALLBACK_PARAM;
-        return nullptr;
-    }
-    *err = command->host->Enter(key);
-    return *err == 0 ? command : nullptr;
-}
-
 Host::WorldRec* KnownWorld(Host& host, const PF_EffectWorld* world, const char* key) {
     Host::WorldRec* const rec = world != nullptr ? HostAccess::FindWorld(host, world) : nullptr;
     if (rec == nullptr)
@@ -46,7 +34,7 @@ PF_Err Fill(PF_ProgPtr effect_ref, const PF_Pixel* color, const PF_Rect* rect,
             PF_EffectWorld* world) {
     constexpr const char* key = "utils.fill";
     PF_Err err = 0;
-    Host::Command* const command = Begin(effect_ref, key, &err);
+    Host::Command* const command = BeginCall(effect_ref, key, &err);
     if (command == nullptr)
         return err;
     Host& host = *command->host;
@@ -87,7 +75,7 @@ PF_Err Fill(PF_ProgPtr effect_ref, const PF_Pixel* color, const PF_Rect* rect,
 PF_Err Premultiply(PF_ProgPtr effect_ref, A_long forward, PF_EffectWorld* world) {
     constexpr const char* key = "utils.premultiply";
     PF_Err err = 0;
-    Host::Command* const command = Begin(effect_ref, key, &err);
+    Host::Command* const command = BeginCall(effect_ref, key, &err);
     if (command == nullptr)
         return err;
     Host& host = *command->host;
@@ -145,7 +133,7 @@ PF_Err UtilNewWorld(PF_ProgPtr effect_ref, A_long width, A_long height, PF_NewWo
                     PF_EffectWorld* world) {
     constexpr const char* key = "utils.new_world";
     PF_Err err = 0;
-    Host::Command* const command = Begin(effect_ref, key, &err);
+    Host::Command* const command = BeginCall(effect_ref, key, &err);
     if (command == nullptr)
         return err;
     Host& host = *command->host;
@@ -196,7 +184,7 @@ PF_Err SuiteNewWorld(PF_ProgPtr effect_ref, A_long width, A_long height, PF_Bool
                      PF_PixelFormat format, PF_EffectWorld* world) {
     constexpr const char* key = "PF World Suite 2.PF_NewWorld";
     PF_Err err = 0;
-    Host::Command* const command = Begin(effect_ref, key, &err);
+    Host::Command* const command = BeginCall(effect_ref, key, &err);
     if (command == nullptr)
         return err;
     Host& host = *command->host;
