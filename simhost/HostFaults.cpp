@@ -8,6 +8,7 @@
 #include "simhost/SimHost.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <stdexcept>
@@ -27,37 +28,48 @@ std::string Calls(const Host::FaultRec& f) {
 
 }  // namespace
 
-void Host::FailCall(const std::string& key, int first, PF_Err err, int count) {
+void Host::AddFault(FaultRec fault) {
     std::lock_guard<std::recursive_mutex> lock(mu_);
-    auto f = std::make_unique<FaultRec>();
-    f->key = key;
-    f->first = first;
-    f->count = count;
-    f->value = err;
-    faults_.push_back(std::move(f));
+    faults_.push_back(std::make_unique<FaultRec>(std::move(fault)));
+}
+
+void Host::FailCall(const std::string& key, int first, PF_Err err, int count) {
+    FaultRec f;
+    f.key = key;
+    f.first = first;
+    f.count = count;
+    f.value = err;
+    AddFault(std::move(f));
 }
 
 void Host::ThrowOnCall(const std::string& key, int nth, ThrowKind kind, A_long value) {
-    std::lock_guard<std::recursive_mutex> lock(mu_);
-    auto f = std::make_unique<FaultRec>();
-    f->key = key;
-    f->first = nth;
-    f->count = 1;
-    f->throws = true;
-    f->kind = kind;
-    f->value = value;
-    faults_.push_back(std::move(f));
+    FaultRec f;
+    f.key = key;
+    f.first = nth;
+    f.throws = true;
+    f.kind = kind;
+    f.value = value;
+    AddFault(std::move(f));
 }
 
 void Host::ThrowOnCall(const std::string& key, int nth, std::exception_ptr thrown) {
-    ThrowOnCall(key, nth, ThrowKind::kInt);
-    std::lock_guard<std::recursive_mutex> lock(mu_);
-    faults_.back()->thrown = std::move(thrown);
+    if (!thrown) {
+        std::fprintf(stderr, "simhost: ThrowOnCall(\"%s\") given no exception to throw\n",
+                     key.c_str());
+        std::abort();
+    }
+    FaultRec f;
+    f.key = key;
+    f.first = nth;
+    f.throws = true;
+    f.thrown = std::move(thrown);
+    AddFault(std::move(f));
 }
 
 void Host::ClearFaults() {
     std::lock_guard<std::recursive_mutex> lock(mu_);
-    ReportUnfiredFaults();
+    if (!finished_)  // Finish() has reported them already
+        ReportUnfiredFaults();
     faults_.clear();
 }
 

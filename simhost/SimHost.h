@@ -446,6 +446,7 @@ class Host {
     void EndOfCommandChecks(Command& command);
     void EndOfLifeChecks();
     void ReportUnfiredFaults();  // with mu_ held
+    void AddFault(FaultRec fault);
     std::unique_ptr<Command> NewCommand(PF_Cmd cmd, const FrameRequest* frame);
     PF_Err CallEntry(Command& command, void* extra);
     // Sends `cmd`: prepare() returns the extra (it may fill command-owned
