@@ -22,18 +22,6 @@ std::string Pointer(const void* p) {
     return text;
 }
 
-std::string TypeNameOfCurrentException() {
-    try {
-        throw;
-    } catch (const std::exception& e) {
-        return std::string("std::exception (") + e.what() + ")";
-    } catch (int value) {
-        return "int " + std::to_string(value);
-    } catch (...) {
-        return "an exception of unknown type";
-    }
-}
-
 }  // namespace
 
 int CurrentCommandSerial() {
@@ -148,7 +136,7 @@ PF_Err Host::CallEntry(Command& command, void* extra) {
         result = entry_(command.cmd, &command.in, &command.out, params, output, extra);
     } catch (...) {
         Violation("exception escaped into the host from command " + std::to_string(command.cmd) +
-                  ": " + TypeNameOfCurrentException());
+                  ": " + ExceptionText(std::current_exception()));
         result = PF_Err_INTERNAL_STRUCT_DAMAGED;
     }
     tls_commandSerial = savedSerial;

@@ -5,6 +5,7 @@
 
 #include "simhost/SimHost.h"
 
+#include <exception>
 #include <condition_variable>
 #include <mutex>
 #include <string>
@@ -158,6 +159,10 @@ Host& LiveHost(const char* key);
 // reference names no command in flight (PF_Err_BAD_CALLBACK_PARAM) or an
 // injected fault answers.
 Host::Command* BeginCall(PF_ProgPtr effect_ref, const char* key, PF_Err* err);
+
+// What an exception that would have crossed into the host was, for a
+// violation's message: its what(), its int value, or its unknown type.
+std::string ExceptionText(std::exception_ptr e);
 
 // "name version" of a suite pair, for messages and keys.
 std::string SuiteKey(const std::string& name, A_long version);

@@ -17,18 +17,6 @@ namespace simhost {
 
 namespace {
 
-std::string ExceptionText(std::exception_ptr e) {
-    try {
-        std::rethrow_exception(e);
-    } catch (const std::exception& x) {
-        return std::string("std::exception (") + x.what() + ")";
-    } catch (int v) {
-        return "int " + std::to_string(v);
-    } catch (...) {
-        return "an exception of unknown type";
-    }
-}
-
 // Runs body(threadIndex, item) for items 0..count-1 over up to `threads`
 // threads; stops handing out items once body returns non-zero. Returns the
 // first error; an exception in a worker is recorded as a violation (it would

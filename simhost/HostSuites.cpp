@@ -6,6 +6,7 @@
 #include "simhost/SimHost.h"
 
 #include <cstdio>
+#include <exception>
 #include <cstdlib>
 #include <cstring>
 
@@ -28,6 +29,18 @@ Host::Command* BeginCall(PF_ProgPtr effect_ref, const char* key, PF_Err* err) {
     }
     *err = command->host->Enter(key);
     return *err == PF_Err_NONE ? command : nullptr;
+}
+
+std::string ExceptionText(std::exception_ptr e) {
+    try {
+        std::rethrow_exception(e);
+    } catch (const std::exception& x) {
+        return std::string("std::exception (") + x.what() + ")";
+    } catch (int v) {
+        return "int " + std::to_string(v);
+    } catch (...) {
+        return "an exception of unknown type";
+    }
 }
 
 namespace {
