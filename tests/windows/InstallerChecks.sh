@@ -80,7 +80,11 @@ wine "$installer" /S || fail "installing over the released module exited with $?
 # temporary folder and exits 0 at once, whatever then happens. In place it
 # cannot delete its own file, so that alone must be left, and is removed
 # here. A held module stops it with exit code 2 before anything goes.
-uninstall() { wine "$shared\\Uninstall Halvane 3.exe" /S "_?=$shared"; }
+# _?= must come last and unquoted, spaces and all, which wine's own quoting
+# of arguments would break: a batch file passes the line as written.
+printf '@echo off\r\n"%s\\Uninstall Halvane 3.exe" /S _?=%s\r\nexit /b %%ERRORLEVEL%%\r\n' \
+  "$shared" "$shared" >"$prefix/drive_c/uninstall.bat"
+uninstall() { wine cmd /c 'C:\uninstall.bat'; }
 hold_module
 status=0
 uninstall || status=$?
