@@ -82,6 +82,16 @@ sign_bundle() { # bundle
   codesign --verify --strict --verbose=2 "$1" || fail "$1 does not pass codesign --verify --strict"
 }
 
+# dist/<name>-<version>-macOS.zip under ROOT, named as the configure step
+# cached it; a cache without the name (one from before it was kept) must not
+# make a zip named "-macOS.zip".
+release_zip_path() { # build-dir root
+  local name
+  name=$(cache_value "$1" HLV3_RELEASE_NAME)
+  [[ -n $name ]] || fail "$1/CMakeCache.txt holds no HLV3_RELEASE_NAME: configure $1 again"
+  echo "$2/dist/$name-macOS.zip"
+}
+
 # The bundle as one zip for download, the form notarisation takes too.
 zip_bundle() { # bundle zip
   mkdir -p "$(dirname "$2")" && rm -f "$2"
@@ -93,7 +103,7 @@ cache_value() { # build-dir name
 }
 
 main() {
-  local root build bundle archs version
+  local root build bundle archs version zip
   root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
   build=${HLV3_BUILD_DIR:-$root/build-mac}
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE="${HLV3_BUILD_TYPE:-Release}" "$@"
@@ -101,12 +111,13 @@ main() {
   bundle=$build/HLV3Mac.plugin
   archs=$(cache_value "$build" CMAKE_OSX_ARCHITECTURES)
   version=$(cache_value "$build" CMAKE_PROJECT_VERSION)
+  zip=$(release_zip_path "$build" "$root")
   check_bundle_files "$bundle" "$build/generated/HLV3Mac.rsrc"
   check_info_plist "$bundle/Contents/Info.plist" "$version"
   check_slices "$bundle/Contents/MacOS/HLV3Mac" "${archs:-x86_64 arm64}"
   check_exports "$bundle/Contents/MacOS/HLV3Mac" "${archs:-x86_64 arm64}"
   sign_bundle "$bundle"
-  zip_bundle "$bundle" "$root/dist/$(cache_value "$build" HLV3_RELEASE_NAME)-macOS.zip"
+  zip_bundle "$bundle" "$zip"
   echo "built, checked and signed $bundle, zipped into dist/"
 }
 

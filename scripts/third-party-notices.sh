@@ -75,6 +75,8 @@ gcc_exception=$(section "$gcc_copyright" '^GCC RUNTIME LIBRARY EXCEPTION' '^libq
   fail "the copyright files no longer hold the expected entries ($mingw_copyright, $gcc_copyright)"
 
 tmp=$out.tmp
+# A half-written file must not stay beside the output when a step fails.
+trap 'rm -f "$tmp"' EXIT
 {
   cat <<HEAD
 THIRD-PARTY NOTICES

@@ -12,6 +12,9 @@
 set -euo pipefail
 [[ $# -eq 11 ]] || { echo "usage: $0 OUTDIR MODULE PIPL PECHECK OBJCOPY CXX GLEW_DIR NAME VENDOR VERSION BUILD" >&2; exit 2; }
 out=$1 module=$2 pipl=$3 pecheck=$4 objcopy=$5 cxx=$6 glew=$7 name=$8 vendor=$9 version=${10} build=${11}
+[[ -n $out ]] || { echo "$0: OUTDIR is empty" >&2; exit 2; }
+# Absolute, since the zip is made from inside stage/.
+[[ $out == /* ]] || out=$PWD/$out
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 base=${name// /}-$version-Windows

@@ -40,5 +40,7 @@ expect 1 'printf x >"$dir/other"; rsrc=$dir/other'
 expect 1 'plist[CFBundleVersion]=3.0.1'
 expect 1 'slices=x86_64' && expect 1 'slice_exports[arm64]+=" _main"'
 expect 1 'verifies=0'
+expect 0 'echo HLV3_RELEASE_NAME:INTERNAL=H-3 >"$dir/CMakeCache.txt" && [[ $(release_zip_path "$dir" /r) == /r/dist/H-3-macOS.zip ]]'
+expect 1 'echo HLV3_RELEASE_NAME:INTERNAL= >"$dir/CMakeCache.txt" && release_zip_path "$dir" /r'
 [[ $failures == 0 ]] && echo "build-mac.sh: every case as expected"
 exit $((failures != 0))

@@ -2,8 +2,10 @@
 # The Windows installer under Wine, in a fresh prefix, as a user meets it:
 # a silent install puts exactly its files into the host's shared folder and
 # the host tool loads the module from there; Add/Remove Programs lists it
-# with its version and publisher; a module in use is refused; a silent
-# uninstall leaves nothing behind; /D= installs elsewhere.
+# with its version and publisher; a module in use is refused, by the
+# installer and the uninstaller alike; a silent uninstall leaves nothing
+# behind; /D= installs elsewhere. The prefix is removed afterwards unless a
+# check failed, so what it held can be looked at.
 # Usage: InstallerChecks.sh INSTALLER STAGED_MODULE HLV3HOST_EXE PIPL HOLDMODULE_EXE PREFIX
 set -euo pipefail
 [[ -n ${DISPLAY:-} ]] || exec xvfb-run -a -s "-screen 0 640x480x24" bash "$0" "$@"
@@ -11,7 +13,16 @@ installer=$1 staged=$2 host=$3 pipl=$4 hold=$5 prefix=$6
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 rm -rf "$prefix"
 mkdir -p "$prefix"
-trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+cleanup() {
+  local rc=$?
+  wineserver -k >/dev/null 2>&1 || true
+  if [[ $rc == 0 ]]; then
+    rm -rf "$prefix"
+  else
+    echo "InstallerChecks: the Wine prefix is kept in $prefix" >&2
+  fi
+}
+trap cleanup EXIT
 wine wineboot -i >/dev/null 2>&1
 
 fail() {
@@ -38,26 +49,55 @@ for value in 'DisplayName    REG_SZ    Halvane 3' 'DisplayVersion    REG_SZ    3
   grep -qxF "    $value" <<<"$entry" || fail "the uninstall entry lacks '$value': $entry"
 done
 
-# While a program holds the module, an update stops with exit code 2 and
-# succeeds once it is let go.
+# hold_module starts a program that keeps the installed module loaded, as
+# the running host would, until release_module.
 mkfifo "$prefix/hold.in"
-wine "$hold" "$shared\\HLV3.aex" <"$prefix/hold.in" >"$prefix/hold.out" 2>&1 &
-exec 3>"$prefix/hold.in"
-for _ in $(seq 300); do
-  grep -q loaded "$prefix/hold.out" && break
-  sleep 0.2
-done
-grep -q loaded "$prefix/hold.out" || fail "could not hold the module: $(cat "$prefix/hold.out")"
+hold_module() {
+  rm -f "$prefix/hold.out"
+  wine "$hold" "$shared\\HLV3.aex" <"$prefix/hold.in" >"$prefix/hold.out" 2>&1 &
+  exec 3>"$prefix/hold.in"
+  for _ in $(seq 300); do
+    grep -qs loaded "$prefix/hold.out" && return
+    sleep 0.2
+  done
+  fail "could not hold the module: $(cat "$prefix/hold.out" 2>/dev/null)"
+}
+release_module() {
+  exec 3>&-
+  wait
+}
+
+# While the module is held, an update stops with exit code 2 and succeeds
+# once it is let go.
+hold_module
 status=0
 wine "$installer" /S || status=$?
-exec 3>&-
-wait
+release_module
 [[ $status == 2 ]] || fail "installing over a module in use exited with $status, not 2"
 wine "$installer" /S || fail "installing over the released module exited with $?"
 
-wine "$shared\\Uninstall Halvane 3.exe" /S || fail "the silent uninstall exited with $?"
-wineserver -w # the uninstaller finishes from a copy of itself
-[[ ! -e $shared_unix ]] || fail "left after uninstalling: $(files_in "$shared_unix")"
+# The uninstaller runs in place (_?=): otherwise it copies itself to a
+# temporary folder and exits 0 at once, whatever then happens. In place it
+# cannot delete its own file, so that alone must be left, and is removed
+# here. A held module stops it with exit code 2 before anything goes.
+# _?= must come last and unquoted, spaces and all, which wine's own quoting
+# of arguments would break: a batch file passes the line as written.
+printf '@echo off\r\n"%s\\Uninstall Halvane 3.exe" /S _?=%s\r\nexit /b %%ERRORLEVEL%%\r\n' \
+  "$shared" "$shared" >"$prefix/drive_c/uninstall.bat"
+uninstall() { wine cmd /c 'C:\uninstall.bat'; }
+hold_module
+status=0
+uninstall || status=$?
+release_module
+[[ $status == 2 ]] || fail "uninstalling a module in use exited with $status, not 2"
+[[ $(files_in "$shared_unix") == "$installed" ]] ||
+  fail "left after a refused uninstall: $(files_in "$shared_unix")"
+registry >/dev/null || fail "a refused uninstall removed the uninstall entry"
+uninstall || fail "the silent uninstall exited with $?"
+[[ $(files_in "$shared_unix") == 'Uninstall Halvane 3.exe' ]] ||
+  fail "left after uninstalling: $(files_in "$shared_unix")"
+rm "$shared_unix/Uninstall Halvane 3.exe"
+rmdir "$shared_unix"
 ! registry >/dev/null || fail "the uninstall entry is left"
 
 # /D= takes the rest of the command line, so the folder has no quotes.
