@@ -38,11 +38,6 @@ std::string GLUnavailableReason() {
     return reason;
 }
 
-bool RunningInCI() {
-    const char* ci = std::getenv("CI");
-    return ci && std::strcmp(ci, "true") == 0;
-}
-
 void GLTest::SetUp() {
     HLV3_REQUIRE_GL();
     context = CreateContext(nullptr);

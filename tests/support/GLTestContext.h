@@ -4,12 +4,14 @@
 
 #include <cstdint>
 #include <string>
+
 #include <vector>
 
 #include "context/Context.h"
 #include "gl/FBOHelper.h"
 #include "gl/GLApi.h"
 #include "tests/support/GLObjectCounter.h"
+#include "tests/support/RunningInCI.h"
 
 // GL test support.
 //
@@ -28,9 +30,6 @@
 // Why no GL 3.2 core context can be made in this process (the line that
 // CreateContext printed), or "" when one can. Probed once, then remembered.
 std::string GLUnavailableReason();
-
-// True when the environment variable CI is "true".
-bool RunningInCI();
 
 // Skips the calling test (returns from the calling void function) when no GL
 // context can be made, or fails it under CI=true.
