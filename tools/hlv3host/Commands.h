@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstring>
+
 // Sub-commands of the host tool. Each receives the arguments after the
 // sub-command's name (argv[0] is the sub-command itself), prints its own
 // usage on bad arguments, and returns the process exit status.
@@ -11,3 +13,14 @@ int RunBench(int argc, char** argv);
 // `bench --threads`: whole frames through the module on several threads.
 int RunThreadBench(int argc, char** argv);
 int RunBanner(int argc, char** argv);
+
+// Whether "--json" is among the arguments, so that a sub-command can answer
+// in JSON even when another argument is bad and parsing stopped early.
+inline bool WantsJson(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--json") == 0) {
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,6 +1,5 @@
 // `params`: the parameters a user can set with --set, as the effect registers
 // them: name, kind, default, valid range, unit and choices.
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -69,7 +68,7 @@ int RunParams(int argc, char** argv) {
             const std::string problem = "unexpected argument '" + a + "'";
             std::fprintf(stderr, "hlv3host params: %s\n", problem.c_str());
             PrintParamsUsage(stderr);
-            if (std::find(argv + 1, argv + argc, std::string("--json")) != argv + argc) {
+            if (WantsJson(argc, argv)) {
                 PrintJson({}, problem);
             }
             return 2;
