@@ -12,6 +12,9 @@ int RunDemo(int argc, char** argv);
 int RunBench(int argc, char** argv);
 // `bench --threads`: whole frames through the module on several threads.
 int RunThreadBench(int argc, char** argv);
+// This process's CPU time in ms, all its threads together; what the benches
+// measure on a software rasterizer, whose work runs on this process's threads.
+double ProcessCpuMs();
 int RunBanner(int argc, char** argv);
 
 // Whether "--json" is among the arguments, so that a sub-command can answer
