@@ -32,6 +32,11 @@ short BitDepthOf(PF_PixelFormat format) {
     }
 }
 
+PF_PixelFormat FormatOfDepth(int bits) {
+    return bits == 32 ? PF_PixelFormat_ARGB128
+                      : (bits == 16 ? PF_PixelFormat_ARGB64 : PF_PixelFormat_ARGB32);
+}
+
 namespace {
 
 [[noreturn]] void TestFault(const char* what) {

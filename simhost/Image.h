@@ -19,6 +19,10 @@ A_long BytesPerPixel(PF_PixelFormat format);
 // Bits per channel (8, 16, 32) of those formats, 0 for any other value.
 short BitDepthOf(PF_PixelFormat format);
 
+// The format with `bits` per channel: PF_PixelFormat_ARGB128 for 32,
+// PF_PixelFormat_ARGB64 for 16, PF_PixelFormat_ARGB32 for any other value.
+PF_PixelFormat FormatOfDepth(int bits);
+
 struct Image {
     A_long width = 0;
     A_long height = 0;

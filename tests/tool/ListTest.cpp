@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/Registration.h"
 #include "tests/tool/MiniJson.h"
 #include "tools/hlv3host/JsonText.h"
 
@@ -101,7 +102,9 @@ TEST(ListCommand, JsonParsesAndCarriesTheTable) {
         EXPECT_EQ(pipl["properties"][i]["key"].text, keys[i]);
     }
     EXPECT_EQ(pipl["properties"][1]["value"].text, "Halvane 3");
-    EXPECT_EQ(pipl["properties"][8]["value"].text, "0x06008000");  // eGLO, deep colour aware
+    char outFlags[16];  // eGLO: the flags global set-up writes, in hex
+    std::snprintf(outFlags, sizeof outFlags, "0x%08X", static_cast<unsigned>(kGlobalOutFlags));
+    EXPECT_EQ(pipl["properties"][8]["value"].text, outFlags);
     EXPECT_EQ(doc["error"].kind, minijson::Value::kNull);
     EXPECT_EQ(pipl["properties"][3]["length"].number, 12);
 

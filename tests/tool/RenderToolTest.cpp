@@ -20,6 +20,7 @@
 #include <OpenEXR/ImfOutputFile.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -30,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "render/ScopeGuard.h"
 #include "tests/support/GLTestContext.h"
 #include "tests/tool/MiniJson.h"
 #include "tools/hlv3host/ImageFiles.h"
@@ -139,20 +141,23 @@ void WriteHeaderOnlyPng(const std::string& path, std::uint32_t width, std::uint3
         << be(13) << ihdr << be(crc) << be(100000) << "IDAT\x78\x9c" << std::string(900, '\0');
 }
 
-// Temporary files of this test process that a run left behind.
+// Temporary files of this test process that a run left behind. A folder
+// that cannot be read fails the test rather than showing nothing left.
 std::vector<std::string> LeftoverPartials() {
     std::vector<std::string> left;
     DIR* dir = opendir(::testing::TempDir().c_str());
+    if (dir == nullptr) {
+        ADD_FAILURE() << ::testing::TempDir() << ": " << std::strerror(errno);
+        return {"(the folder cannot be read)"};
+    }
     const std::string prefix = "hlv3-render-" + std::to_string(getpid());
-    for (dirent* e = dir != nullptr ? readdir(dir) : nullptr; e != nullptr; e = readdir(dir)) {
+    for (dirent* e = readdir(dir); e != nullptr; e = readdir(dir)) {
         const std::string name = e->d_name;
         if (name.rfind(prefix, 0) == 0 && name.find(".partial") != std::string::npos) {
             left.push_back(name);
         }
     }
-    if (dir != nullptr) {
-        closedir(dir);
-    }
+    closedir(dir);
     return left;
 }
 
@@ -348,11 +353,19 @@ TEST(RenderTool, WithoutGLOrWithTheCpuChosenTheFrameEqualsTheGpuFrame) {
     // module's global set-up says why on its standard output, which the tool
     // sends to standard error; the report stays JSON.
     const std::string noGL = "__EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent.json";
+    const ScopeGuard removeFiles([&] {
+        for (const std::string& p : {card, gpuOut, cpuOut}) {
+            std::remove(p.c_str());
+        }
+    });
     for (const auto& [environment, choice] :
-         {std::pair<std::string, std::string>{noGL, ""}, {"", " --renderer cpu"}}) {
+         {std::pair<std::string, std::string>{"", " --renderer cpu"}, {noGL, ""}}) {
         SCOPED_TRACE(environment + choice);
         const ToolRun c = RunTool(args + cpuOut + choice, environment);
         ASSERT_EQ(c.status, 0) << c.err;
+        if (!environment.empty() && c.err.find("rendering on the GPU") != std::string::npos) {
+            GTEST_SKIP() << "this EGL library does not let the vendor be chosen";
+        }
         EXPECT_NE(c.err.find("can't be initialized"), std::string::npos) << c.err;
         EXPECT_NE(c.err.find("rendering on the CPU"), std::string::npos) << c.err;
         EXPECT_EQ(minijson::Parse(c.out)["frames"][0]["renderer"].text, "cpu");
@@ -378,9 +391,6 @@ TEST(RenderTool, WithoutGLOrWithTheCpuChosenTheFrameEqualsTheGpuFrame) {
     EXPECT_NE(minijson::Parse(refused.out)["error"].text.find("no OpenGL 3.2 core-profile context"),
               std::string::npos);
     EXPECT_FALSE(Exists(Temp("refused.exr")));
-    for (const std::string& p : {card, gpuOut, cpuOut}) {
-        std::remove(p.c_str());
-    }
 }
 
 TEST(RenderTool, DemoRendersTheTestCardAndItsOutputRendersAgain) {
@@ -662,11 +672,22 @@ TEST(RenderTool, SequencesRenderInOrderWithProgressAndLeaveNoPartialFiles) {
 TEST(RenderTool, SignalsStopASequenceLeavingWholeFilesOnly) {
     HLV3_REQUIRE_GL();
     const int frames = 40;
-    for (int n = 1; n <= frames; ++n) {
+    const auto frameFile = [](const char* pattern, int n) {
         char name[32];
-        std::snprintf(name, sizeof name, "int.%04d.png", n);
-        WriteStill(Temp(name), 160, 90, 8);
+        std::snprintf(name, sizeof name, pattern, n);
+        return Temp(name);
+    };
+    // The frames go on every path out, a failed assertion's too.
+    const ScopeGuard removeFrames([&] {
+        for (int n = 1; n <= frames; ++n) {
+            std::remove(frameFile("int.%04d.png", n).c_str());
+            std::remove(frameFile("int-out.%04d.exr", n).c_str());
+        }
+    });
+    for (int n = 1; n <= frames; ++n) {
+        WriteStill(frameFile("int.%04d.png", n), 160, 90, 8);
     }
+    int stopped = 0;  // rows whose run ended before its last frame
     struct Row {
         int signal;
         int count;
@@ -722,14 +743,13 @@ TEST(RenderTool, SignalsStopASequenceLeavingWholeFilesOnly) {
         waitpid(pid, &status, 0);
         int written = 0;
         for (int f = 1; f <= frames; ++f) {
-            char name[32];
-            std::snprintf(name, sizeof name, "int-out.%04d.exr", f);
-            if (Exists(Temp(name))) {
+            const std::string name = frameFile("int-out.%04d.exr", f);
+            if (Exists(name)) {
                 ++written;
                 ReadResult back;
                 std::string error;
-                EXPECT_TRUE(ReadImageFile(Temp(name), 0, &back, &error)) << error;  // whole files
-                std::remove(Temp(name).c_str());
+                EXPECT_TRUE(ReadImageFile(name, 0, &back, &error)) << error;  // whole files
+                std::remove(name.c_str());
             }
         }
         EXPECT_EQ(LeftoverPartials(), std::vector<std::string>{}) << row.signal;
@@ -737,6 +757,7 @@ TEST(RenderTool, SignalsStopASequenceLeavingWholeFilesOnly) {
         if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
             continue;  // every frame was done before the signal arrived
         }
+        ++stopped;
         EXPECT_GE(written, 1);
         EXPECT_LT(written, frames);
         if (row.count == 2) {
@@ -751,10 +772,9 @@ TEST(RenderTool, SignalsStopASequenceLeavingWholeFilesOnly) {
                   std::string::npos)
             << text;
     }
-    for (int f = 1; f <= frames; ++f) {
-        char name[32];
-        std::snprintf(name, sizeof name, "int.%04d.png", f);
-        std::remove(Temp(name).c_str());
+    if (stopped == 0) {
+        GTEST_SKIP() << "every run finished all " << frames
+                     << " frames before its signal arrived; nothing was stopped";
     }
 }
 

@@ -10,12 +10,12 @@
 // figures).
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "context/Context.h"
@@ -88,9 +88,7 @@ enum class TimeBase { Wall, ProcessCpu };
 
 double NowMs(TimeBase base) {
     if (base == TimeBase::ProcessCpu) {
-        timespec ts = {};
-        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-        return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) * 1e-6;
+        return ProcessCpuMs();
     }
     return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
 }
@@ -263,6 +261,7 @@ int RunBench(int argc, char** argv) {
             return 2;
         }
     }
+    std::vector<std::pair<int, int>> frameSizes;
     for (const std::string& size : Split(sizes)) {
         int w = 0, h = 0;
         if (!ParseSize(size, &w, &h)) {
@@ -270,6 +269,7 @@ int RunBench(int argc, char** argv) {
                          size.c_str());
             return 2;
         }
+        frameSizes.emplace_back(w, h);
     }
     for (const std::string& depth : Split(depths)) {
         if (depth != "8" && depth != "16" && depth != "32") {
@@ -294,9 +294,7 @@ int RunBench(int argc, char** argv) {
     SetCurrentContext(context);
     GLint limit = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &limit);
-    for (const std::string& size : Split(sizes)) {
-        int w = 0, h = 0;
-        ParseSize(size, &w, &h);
+    for (const auto& [w, h] : frameSizes) {
         const std::string problem = FrameSizeProblem("the frame", w, h, limit);
         if (!problem.empty()) {
             std::fprintf(stderr, "hlv3host bench: %s\n", problem.c_str());
@@ -321,9 +319,7 @@ int RunBench(int argc, char** argv) {
                 base == TimeBase::Wall ? "wall clock" : "process CPU time", k);
 
     std::vector<BackendTimes> table;
-    for (const std::string& size : Split(sizes)) {
-        int w = 0, h = 0;
-        ParseSize(size, &w, &h);
+    for (const auto& [w, h] : frameSizes) {
         for (const short depth : {8, 16, 32}) {
             if (!Has(depths, std::to_string(depth))) {
                 continue;

@@ -197,12 +197,9 @@ double Timed(const Action& action, const std::function<double()>& now) {
 
 bool StartFrame(const BenchPrograms& p, const ParamValues& params, int w, int h, short bitdepth,
                 FrameBench* f) {
-    const PF_PixelFormat format = bitdepth == 32   ? PF_PixelFormat_ARGB128
-                                  : bitdepth == 16 ? PF_PixelFormat_ARGB64
-                                                   : PF_PixelFormat_ARGB32;
+    const PF_PixelFormat format = simhost::FormatOfDepth(bitdepth);
     f->w = w;
     f->h = h;
-    f->bitdepth = bitdepth;
     f->input = MakeTestCard(w, h, bitdepth);
     f->temp = simhost::Image::Make(w, h, format);
     f->output = simhost::Image::Make(w, h, format);

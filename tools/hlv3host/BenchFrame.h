@@ -34,7 +34,6 @@ struct FrameBench {
     RenderSettings s;
     int w = 0;
     int h = 0;
-    short bitdepth = 8;
     simhost::Image input;   // the layer, as the host holds it
     simhost::Image temp;    // the copy-in's RGBA copy, uploaded by the core
     simhost::Image output;  // the host's output buffer

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -19,7 +18,6 @@
 #include "host/Params.h"
 #include "simhost/SimHost.h"
 #include "tools/hlv3host/Commands.h"
-#include "tools/hlv3host/ImageOps.h"
 #include "tools/hlv3host/ModuleFile.h"
 #include "tools/hlv3host/TestCard.h"
 
@@ -68,12 +66,6 @@ PF_Err CountingEntry(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_Pa
         g_overlap->Change(-1);
     }
     return err;
-}
-
-double ProcessCpuMs() {
-    timespec ts = {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) * 1e-6;
 }
 
 struct Run {
@@ -126,6 +118,12 @@ std::vector<int> ParseList(const std::string& list) {
 }
 
 }  // namespace
+
+double ProcessCpuMs() {
+    timespec ts = {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) * 1e-6;
+}
 
 int RunThreadBench(int argc, char** argv) {
     int k = 3, frames = 8;
@@ -184,7 +182,7 @@ int RunThreadBench(int argc, char** argv) {
         "ms/frame |\n"
         "|---|---|---:|---:|---:|---:|---:|\n");
     int status = 0;
-    for (const int depth : ParseList(depths)) {
+    for (const int depth : depthList) {
         host.SetInputLayer(MakeTestCard(1920, 1080, depth));
         for (const ThreadCase& c : kThreadCases) {
             host.Param(PARAM_SAMPLES).u.pd.value = c.samples;

@@ -16,6 +16,12 @@ int GpuTextureLimit();
 // five float render targets (which a software rasteriser keeps in memory).
 constexpr int64_t kFrameBytesPerPixel = 160;
 
+// Why a `width` x `height` frame (`what` names it) cannot be a texture of a
+// GPU whose largest texture side is `textureLimit` (0: not checked): a side
+// beyond it. Empty when it can.
+std::string TextureProblem(const std::string& what, int64_t width, int64_t height,
+                           int textureLimit);
+
 // Why a `width` x `height` frame (`what` names it: "the layer", "the
 // output") cannot render here: a side beyond `textureLimit` (0: not
 // checked) or more memory than the machine has. Empty when it can.

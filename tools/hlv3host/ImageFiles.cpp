@@ -47,11 +47,6 @@ unsigned ToInteger(double v, unsigned maximum) {
     return static_cast<unsigned>(std::lround(v * maximum));
 }
 
-PF_PixelFormat FormatOf(int bits) {
-    return bits == 32 ? PF_PixelFormat_ARGB128
-                      : (bits == 16 ? PF_PixelFormat_ARGB64 : PF_PixelFormat_ARGB32);
-}
-
 // libpng's state for one file; destroyed on every path. libpng reports
 // errors by longjmp, so the functions that call it keep nothing with a
 // destructor on their own frames, and the message lands here.
@@ -162,7 +157,7 @@ bool ReadPNG(const std::string& path, int bpc, ReadResult* result, std::string* 
     const A_long width = static_cast<A_long>(w), height = static_cast<A_long>(h);
     result->fileBits = bits;
     const int target = bpc != 0 ? bpc : bits;
-    result->image = simhost::Image::Make(width, height, FormatOf(target));
+    result->image = simhost::Image::Make(width, height, simhost::FormatOfDepth(target));
     const double full = bits == 16 ? 65535.0 : 255.0;
     for (A_long y = 0; y < height; ++y) {
         const unsigned char* row = rows[static_cast<size_t>(y)];
@@ -285,7 +280,8 @@ bool ReadEXR(const std::string& path, int bpc, ReadResult* result, std::string* 
         // their place in it, those outside it are not part of the layer.
         const int layerW = display.max.x - display.min.x + 1;
         const int layerH = display.max.y - display.min.y + 1;
-        result->image = simhost::Image::Make(layerW, layerH, FormatOf(bpc != 0 ? bpc : 32));
+        result->image =
+            simhost::Image::Make(layerW, layerH, simhost::FormatOfDepth(bpc != 0 ? bpc : 32));
         for (int y = std::max(dw.min.y, display.min.y); y <= std::min(dw.max.y, display.max.y);
              ++y) {
             for (int x = std::max(dw.min.x, display.min.x); x <= std::min(dw.max.x, display.max.x);

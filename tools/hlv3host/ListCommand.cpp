@@ -1,7 +1,6 @@
 // hlv3host list: what a host learns about the module before any frame: the
 // registration callback's values, the PiPL resource and the parameter table
 // as the host received it from parameter set-up.
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -302,7 +301,7 @@ int RunList(int argc, char** argv) {
             const std::string problem = "unexpected argument '" + arg + "'";
             std::fprintf(stderr, "hlv3host list: %s\n", problem.c_str());
             PrintListUsage(stderr);
-            if (std::find(argv + 1, argv + argc, std::string("--json")) != argv + argc) {
+            if (WantsJson(argc, argv)) {
                 std::printf("{\n  \"module\": null,\n  \"error\": %s\n}\n",
                             JsonString(problem).c_str());
             }

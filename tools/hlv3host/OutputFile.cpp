@@ -9,12 +9,12 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
 }
+
+namespace {
 
 std::string NameOf(const std::string& path) {
     const size_t slash = path.rfind('/');

@@ -6,6 +6,10 @@
 // under a temporary name beside their target and renamed when whole, and
 // never left half-written by a signal the tool can catch.
 
+// The folder holding `path`: the part before its last '/', "/" for a file
+// in the root, "." for a bare name.
+std::string FolderOf(const std::string& path);
+
 // Why `path` cannot take an output file; empty when it can. Checks what is
 // known before rendering: the file name's length (with room for the
 // temporary name), the path's, and a folder standing at the path.

@@ -1,6 +1,5 @@
 // `params`: the parameters a user can set with --set, as the effect registers
 // them: name, kind, default, valid range, unit and choices.
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -19,7 +18,8 @@ void PrintParamsUsage(std::FILE* to) {
                  "usage: hlv3host params [--all] [--json] [--module PATH]\n"
                  "  lists the parameters 'render --set NAME=VALUE' takes; names match in\n"
                  "  any case, popups take a choice or its number, checkboxes on/off\n"
-                 "  --all          include the About and Debug groups\n"
+                 "  --all          changes nothing, kept for older scripts: every control\n"
+                 "                 --set takes is listed (Debug controls change nothing)\n"
                  "  --json         print one JSON document instead of text\n"
                  "  --module PATH  the effect module (default: HLV3.so next to the tool)\n");
 }
@@ -53,13 +53,12 @@ void PrintRows(const std::vector<ParamRow>& rows) {
 
 int RunParams(int argc, char** argv) {
     std::string given;
-    bool all = false, json = false;
+    bool json = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--module" && i + 1 < argc) {
             given = argv[++i];
         } else if (a == "--all") {
-            all = true;
         } else if (a == "--json") {
             json = true;
         } else if (a == "--help" || a == "-h") {
@@ -69,7 +68,7 @@ int RunParams(int argc, char** argv) {
             const std::string problem = "unexpected argument '" + a + "'";
             std::fprintf(stderr, "hlv3host params: %s\n", problem.c_str());
             PrintParamsUsage(stderr);
-            if (std::find(argv + 1, argv + argc, std::string("--json")) != argv + argc) {
+            if (WantsJson(argc, argv)) {
                 PrintJson({}, problem);
             }
             return 2;
@@ -95,7 +94,7 @@ int RunParams(int argc, char** argv) {
         host.settings.noteReusedDiskIds = false;
         host.SetEntry(module.EffectMain());
         err = host.Setup();
-        rows = SettableParams(host.AddedParams(), all);
+        rows = SettableParams(host.AddedParams());
         host.GlobalSetdown();
         violations = host.Finish();
     }

@@ -5,6 +5,7 @@
 // whole file of this run or what was there before.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <functional>
@@ -181,8 +182,11 @@ RunFailure RenderFrames(const RenderOptions& o, const FramePlan& plan, int limit
         host.SetInputLayer(layer);
         const simhost::PreRenderOutcome pre = host.PreRender();
         const PF_LRect& r = pre.output.result_rect;
-        const bool beyond = limit == 0 || r.right - r.left > limit || r.bottom - r.top > limit;
-        f.renderer = beyond ? "cpu" : "gpu";
+        // The effect's own rule: the CPU where no GL context can be made, or
+        // where the input or the output is beyond the GPU's textures.
+        const bool fits = limit > 0 && std::max({layer.width, layer.height, r.right - r.left,
+                                                 r.bottom - r.top}) <= limit;
+        f.renderer = fits ? "gpu" : "cpu";
         const std::string tooLarge =
             pre.err == PF_Err_NONE ? FrameSizeProblem("the output", r.right - r.left,
                                                       r.bottom - r.top, GpuOnlyLimit(o, limit))
@@ -219,8 +223,9 @@ RunFailure RenderFrames(const RenderOptions& o, const FramePlan& plan, int limit
     return failure;
 }
 
-// The GPU's largest texture side (0: no context can be made), and each layer
-// of the plan held to what the run can render before any pixel is read.
+// The GPU's largest texture side (0: no context can be made), and, where the
+// run demands the GPU, each layer of the plan held to its textures before any
+// pixel is read.
 RunFailure CheckTextureLimit(const RenderOptions& o, const FramePlan& plan, int* limit) {
     // Before anything in the process touches GL, so the module's global
     // set-up finds none, as on a machine without it.
@@ -233,11 +238,14 @@ RunFailure CheckTextureLimit(const RenderOptions& o, const FramePlan& plan, int*
                 "no OpenGL 3.2 core-profile context can be made on this machine (no EGL "
                 "device or driver; see Troubleshooting in README.md)"};
     }
-    for (size_t i = 0; i < plan.headers.size(); ++i) {
+    // Only a run that demands the GPU refuses a layer beyond its textures
+    // (its memory CheckPlan has already held to the machine's); otherwise
+    // the effect renders such a frame on the CPU.
+    for (size_t i = 0; i < plan.headers.size() && o.renderer == RendererChoice::kGpu; ++i) {
         const ImageHeader& h = plan.headers[i];
-        const std::string problem = FrameSizeProblem(
+        const std::string problem = TextureProblem(
             plan.inputs[i] + ": the layer", (h.width + o.downsample - 1) / o.downsample,
-            (h.height + o.downsample - 1) / o.downsample, GpuOnlyLimit(o, *limit));
+            (h.height + o.downsample - 1) / o.downsample, *limit);
         if (!problem.empty()) {
             return {2, problem};
         }

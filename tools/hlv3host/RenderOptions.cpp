@@ -9,6 +9,7 @@
 #include <set>
 #include <utility>
 
+#include "tools/hlv3host/Commands.h"
 #include "tools/hlv3host/FramePattern.h"
 #include "tools/hlv3host/GpuLimit.h"
 #include "tools/hlv3host/OutputFile.h"
@@ -24,11 +25,6 @@ bool ParseWhole(const std::string& text, int lo, int hi, int* value) {
     }
     *value = static_cast<int>(v);
     return true;
-}
-
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -166,11 +162,8 @@ void PrintDemoUsage(std::FILE* to) {
 
 int BadArguments(int argc, char** argv, const std::string& message) {
     std::fprintf(stderr, "hlv3host: %s\n", message.c_str());
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--json") == 0) {
-            PrintJsonReport(stdout, {}, {2, message});
-            break;
-        }
+    if (WantsJson(argc, argv)) {
+        PrintJsonReport(stdout, {}, {2, message});
     }
     return 2;
 }

@@ -21,7 +21,10 @@ struct FrameReport {
     PF_LRect fileRect = {};  // the written image in layer coordinates
     std::string file;        // written file; empty when nothing was written
     double seconds = 0.0;
-    const char* renderer = "gpu";  // "gpu" or "cpu": which of the effect's renderers made it
+    // "gpu" or "cpu": the renderer the effect's rule picks for the frame (the
+    // CPU without a GL context or for an input or output beyond the GPU's
+    // textures); a render thread that fails to make its own context is not seen.
+    const char* renderer = "gpu";
 };
 
 // The run's report on `out`: per frame for a still, a summary for a

@@ -279,7 +279,7 @@ void StoreSetting(const SettingValue& value, PF_ParamDef* current) {
     }
 }
 
-std::vector<ParamRow> SettableParams(const std::vector<PF_ParamDef>& defs, bool all) {
+std::vector<ParamRow> SettableParams(const std::vector<PF_ParamDef>& defs) {
     // Parameters whose values are pixels at full resolution (the host scales
     // them with the downsample factor) or sample counts; the definitions do
     // not carry units.
@@ -289,7 +289,7 @@ std::vector<ParamRow> SettableParams(const std::vector<PF_ParamDef>& defs, bool 
     const std::vector<std::vector<std::string>> groups = GroupsOf(defs);
     for (size_t i = 0; i < defs.size(); ++i) {
         const PF_ParamDef& def = defs[i];
-        if (!Settable(def) || ChangesNothing(groups[i]) || (InGroup(groups[i], "About") && !all)) {
+        if (!Settable(def) || ChangesNothing(groups[i])) {
             continue;
         }
         ParamRow row;

@@ -44,6 +44,5 @@ struct ParamRow {
 
 // The parameters a user can set, in the order of the controls. Groups,
 // buttons, unnamed rows, read-only rows and the Debug group (whose controls
-// change nothing) are left out, and so is the About group unless `all` is
-// set.
-std::vector<ParamRow> SettableParams(const std::vector<PF_ParamDef>& defs, bool all);
+// change nothing) are left out: the rows are what ParseSetting accepts.
+std::vector<ParamRow> SettableParams(const std::vector<PF_ParamDef>& defs);

@@ -60,9 +60,7 @@ Rgba CardPixel(float x, float y, float w, float h) {
 }  // namespace
 
 simhost::Image MakeTestCard(A_long width, A_long height, int depth) {
-    simhost::Image img = depth == 32   ? simhost::Image::MakeFloat(width, height)
-                         : depth == 16 ? simhost::Image::Make16(width, height)
-                                       : simhost::Image::Make8(width, height);
+    simhost::Image img = simhost::Image::Make(width, height, simhost::FormatOfDepth(depth));
     for (A_long y = 0; y < height; ++y) {
         for (A_long x = 0; x < width; ++x) {
             const Rgba c = CardPixel(x + 0.5f, y + 0.5f, static_cast<float>(width),
