@@ -38,10 +38,7 @@ constexpr float kByteTol = 2.f / 255.f;
 // A smooth layer with a soft alpha edge: every channel differs, nothing
 // aliases. `depth` 8, 16 or 32 bits per channel.
 simhost::Image MakeLayerOfDepth(A_long w, A_long h, int depth) {
-    const PF_PixelFormat format = depth == 32   ? PF_PixelFormat_ARGB128
-                                  : depth == 16 ? PF_PixelFormat_ARGB64
-                                                : PF_PixelFormat_ARGB32;
-    simhost::Image img = simhost::Image::Make(w, h, format);
+    simhost::Image img = simhost::Image::Make(w, h, simhost::FormatOfDepth(depth));
     for (A_long y = 0; y < h; ++y) {
         for (A_long x = 0; x < w; ++x) {
             const float u = (x + 0.5f) / w, v = (y + 0.5f) / h;

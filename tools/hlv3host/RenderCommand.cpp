@@ -233,6 +233,13 @@ RunFailure CheckTextureLimit(const RenderOptions& o, const FramePlan& plan, int*
         return {1, "the CPU renderer cannot be chosen: GL is already loaded in this process"};
     }
     *limit = GpuTextureLimit();
+    // The refusal works through the EGL loader's vendor list; a loader that
+    // ignores it would leave the "CPU" frame on the GPU without a word.
+    if (*limit != 0 && o.renderer == RendererChoice::kCpu) {
+        return {1,
+                "the CPU renderer cannot be chosen: this system's EGL loader made a GL "
+                "context although its vendors were refused"};
+    }
     if (*limit == 0 && o.renderer == RendererChoice::kGpu) {
         return {1,
                 "no OpenGL 3.2 core-profile context can be made on this machine (no EGL "
